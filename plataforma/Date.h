@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QtGlobal>
-
 #include <compare>
 #include <optional>
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAnyStringView>
-
 #include <concepts>
 #include <variant>
 
@@ -14,8 +13,8 @@ class FieldRef {
 public:
     FieldRef(int index) : m_ref(index) {}
     template <typename Text>
-        requires std::constructible_from<QAnyStringView, const Text&>
-    FieldRef(const Text& name) : m_ref(QAnyStringView(name)) {}
+    requires std::constructible_from<QAnyStringView, const Text&> FieldRef(const Text& name)
+        : m_ref(QAnyStringView(name)) {}
 
     bool isIndex() const { return std::holds_alternative<int>(m_ref); }
     int index() const { return std::get<int>(m_ref); }

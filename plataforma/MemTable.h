@@ -6,9 +6,8 @@
 
 #include <QFlags>
 #include <QString>
-
 #include <functional>
-#include <memory>
+#include <optional>
 #include <vector>
 
 namespace plataforma {
@@ -124,15 +123,15 @@ public:
 private:
     void requireOpen() const;
     void requireEditing() const;
-    void requireCurrentRow() const;
     int resolve(FieldRef ref) const;
     const FieldValue* currentValue(FieldRef ref) const;
     FieldValue& writableValue(int field);
     void store(int field, FieldValue value);
+    void storeMoney(int field, std::optional<Money> value, const QString& shown);
     void checkBrowseMode();
+    void finishPost();
     void scrollTo(int row);
-    template <typename Call>
-    void notify(Call call);
+    template <typename Call> void notify(Call call);
 
     QString m_name;
     std::vector<Field> m_fields;
@@ -145,6 +144,7 @@ private:
     bool m_eof = true;
     bool m_bof = true;
     bool m_modified = false;
+    bool m_inNewRecordHook = false;
     int m_rowBeforeInsert = -1;
     int m_disabledCount = 0;
     Hook m_newRecordHook;

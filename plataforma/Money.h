@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QString>
 #include <QtGlobal>
-
 #include <compare>
 #include <optional>
 
@@ -35,9 +33,6 @@ public:
     // What a table's money field keeps: rounded to hundredths, and at most
     // 9 digits before the decimal point. Empty when the value does not fit.
     std::optional<Money> toFieldValue() const;
-
-    // Plain text with the decimal comma and no trailing zeros ("12,5", "-3").
-    QString toString() const;
 
     friend constexpr auto operator<=>(Money, Money) = default;
 

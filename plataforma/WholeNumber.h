@@ -2,7 +2,6 @@
 
 #include <QStringView>
 #include <QtGlobal>
-
 #include <optional>
 
 namespace plataforma {
