@@ -1,0 +1,67 @@
+#include "LeitorLinhas.h"
+
+#include "plataforma/Exception.h"
+
+namespace lista {
+
+namespace {
+
+constexpr qsizetype TamanhoBloco = 1 << 20;
+constexpr char16_t CtrlZ = 26;
+
+} // namespace
+
+LeitorLinhas::LeitorLinhas(QIODevice& origem) : m_origem(origem), m_bloco(TamanhoBloco, '\0') {}
+
+std::optional<QStringView> LeitorLinhas::LerLinha() {
+    for (;;) {
+        const qsizetype fimLinha = m_texto.indexOf(u'\n', m_inicio);
+        if (fimLinha >= 0) {
+            const QStringView linha = QStringView(m_texto).sliced(m_inicio, fimLinha - m_inicio);
+            m_inicio = fimLinha + 1;
+            return semCR(linha);
+        }
+        if (!lerBloco()) {
+            if (m_inicio >= m_texto.size())
+                return std::nullopt;
+            const QStringView linha = QStringView(m_texto).sliced(m_inicio);
+            m_inicio = m_texto.size();
+            return semCR(linha);
+        }
+    }
+}
+
+bool LeitorLinhas::lerBloco() {
+    if (m_fim)
+        return false;
+    const qsizetype lidos = m_origem.read(m_bloco.data(), m_bloco.size());
+    if (lidos < 0)
+        throw plataforma::Exception(m_origem.errorString());
+    if (lidos == 0) {
+        m_fim = true;
+        return false;
+    }
+    // Only the unfinished line is kept from the previous block.
+    m_texto.remove(0, m_inicio);
+    m_inicio = 0;
+    const qsizetype inicioNovo = m_texto.size();
+    m_texto += m_decodificador.decode(QByteArrayView(m_bloco.constData(), lidos));
+    const qsizetype ctrlZ = m_texto.indexOf(QChar(CtrlZ), inicioNovo);
+    if (ctrlZ >= 0) {
+        m_texto.truncate(ctrlZ);
+        m_fim = true;
+    }
+    return true;
+}
+
+QStringView LeitorLinhas::semCR(QStringView linha) {
+    if (!linha.contains(u'\r'))
+        return linha;
+    m_linhaSemCR.resize(0);
+    for (const QChar c : linha)
+        if (c != u'\r')
+            m_linhaSemCR.append(c);
+    return m_linhaSemCR;
+}
+
+} // namespace lista
