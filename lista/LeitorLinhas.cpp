@@ -2,6 +2,8 @@
 
 #include "plataforma/Exception.h"
 
+#include <algorithm>
+
 namespace lista {
 
 namespace {
@@ -55,12 +57,16 @@ bool LeitorLinhas::lerBloco() {
 }
 
 QStringView LeitorLinhas::semCR(QStringView linha) {
+    // Nearly every line of a Windows file ends in CR LF: that CR is dropped
+    // without a copy.
+    if (linha.endsWith(u'\r'))
+        linha.chop(1);
     if (!linha.contains(u'\r'))
         return linha;
-    m_linhaSemCR.resize(0);
-    for (const QChar c : linha)
-        if (c != u'\r')
-            m_linhaSemCR.append(c);
+    m_linhaSemCR.resize(linha.size());
+    const auto fim =
+        std::remove_copy(linha.begin(), linha.end(), m_linhaSemCR.begin(), QChar(u'\r'));
+    m_linhaSemCR.truncate(fim - m_linhaSemCR.begin());
     return m_linhaSemCR;
 }
 

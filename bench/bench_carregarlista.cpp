@@ -1,0 +1,70 @@
+// Loads a generated product list of the given number of lines and prints how
+// fast it went and how much memory the process needed at its peak.
+//
+// Usage: bench_carregarlista LINES
+
+#include "lista/CarregarLista.h"
+#include "lista/TabelaProdutos.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+// Lines that look like a pharmacy's export: accented descriptions, dots as
+// decimal points, some promotions with a date and some without.
+void gerarLista(const QString& caminho, int linhas) {
+    QFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::WriteOnly))
+        qFatal("cannot create %s", qPrintable(caminho));
+    arquivo.write("CODIGO;DESCRICAO;FABRICANTE;BARRAS;PRECO;PRECO_DESC;PRECO_PROMO;DESCONTO;"
+                  "QTDE;VALIDADE\r\n");
+    QByteArray linha;
+    for (int i = 1; i <= linhas; ++i) {
+        linha = QByteArray::number(i) +
+                ";Analg\xe9sico s\xf3"
+                "dico " +
+                QByteArray::number(i % 997) + "mg cx.20 comprimidos;Laborat\xf3rio Exemplo " +
+                QByteArray::number(i % 31) + ";789" + QByteArray::number(1000000000 + i) + ";" +
+                QByteArray::number(i % 500) + ".90;" + QByteArray::number(i % 450) + ".75;" +
+                (i % 3 == 0 ? QByteArray::number(i % 400) + ".49" : QByteArray()) + ";" +
+                QByteArray::number(i % 15) + ";" + QByteArray::number(1 + i % 4) + ";" +
+                (i % 3 == 0 ? QByteArray("31/12/2030") : QByteArray()) + "\r\n";
+        arquivo.write(linha);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int linhas = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
+    if (linhas <= 0) {
+        std::fprintf(stderr, "uso: bench_carregarlista LINHAS\n");
+        return 2;
+    }
+
+    QTemporaryDir pasta;
+    const QString caminho = pasta.filePath(QStringLiteral("lista.csv"));
+    gerarLista(caminho, linhas);
+    const double megabytes = static_cast<double>(QFile(caminho).size()) / (1 << 20);
+
+    plataforma::MemTable MemTable2;
+    lista::DefinirCamposProdutos(MemTable2);
+    QElapsedTimer relogio;
+    relogio.start();
+    lista::CarregarLista(MemTable2, caminho);
+    const double segundos = static_cast<double>(relogio.nsecsElapsed()) / 1e9;
+
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    std::printf(
+        "%d linhas (%.1f MB) em %.3f s: %.0f linhas/s, %.1f MB/s, pico de memoria %.1f MB\n",
+        MemTable2.rowCount(), megabytes, segundos, MemTable2.rowCount() / segundos,
+        megabytes / segundos, static_cast<double>(uso.ru_maxrss) / 1024);
+    return MemTable2.rowCount() == linhas ? 0 : 1;
+}
