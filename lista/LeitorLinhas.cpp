@@ -13,7 +13,12 @@ constexpr char16_t CtrlZ = 26;
 
 } // namespace
 
-LeitorLinhas::LeitorLinhas(QIODevice& origem) : m_origem(origem), m_bloco(TamanhoBloco, '\0') {}
+LeitorLinhas::LeitorLinhas(QIODevice& origem) : m_origem(origem) {
+    // A small file needs no large buffer; one byte more than it holds lets
+    // the first read take it whole.
+    const qint64 restante = origem.isSequential() ? TamanhoBloco : origem.size() - origem.pos();
+    m_bloco.resize(std::clamp<qint64>(restante + 1, 1, TamanhoBloco));
+}
 
 std::optional<QStringView> LeitorLinhas::LerLinha() {
     for (;;) {
