@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace plataforma {
 
@@ -39,6 +40,10 @@ void reportException(std::exception_ptr error) {
     } catch (...) {
         showErrorBox(QStringLiteral("Unknown error"));
     }
+}
+
+void reportExceptionLater(std::exception_ptr error) {
+    QTimer::singleShot(0, [error] { reportException(error); });
 }
 
 } // namespace plataforma

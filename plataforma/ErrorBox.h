@@ -14,6 +14,11 @@ void showErrorBox(const QString& message);
 // standard error box for anything else.
 void reportException(std::exception_ptr error);
 
+// The same, once the event being handled is over: for errors caught inside
+// Qt's own handling (a view committing an edit), where a modal box would cut
+// into that handling.
+void reportExceptionLater(std::exception_ptr error);
+
 // The executable's file name without its extension.
 QString applicationTitle();
 
