@@ -129,6 +129,18 @@ void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
         followTableCursor(t->currentRow());
 }
 
+bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (!QTableView::edit(index, trigger, event))
+        return false;
+    // An open editor puts the row in edit mode at once, so that whatever moves
+    // the table's cursor next posts what the operator is typing.
+    QWidget* editor = indexWidget(index);
+    MemTable* t = table();
+    if (editor && t && index.row() == t->currentRow() && !guarded([t] { t->edit(); }))
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    return true;
+}
+
 void DataGrid::closeOpenEditor() {
     if (QWidget* editor = indexWidget(currentIndex())) {
         commitData(editor);
@@ -169,6 +181,11 @@ void DataGrid::keyPressEvent(QKeyEvent* event) {
     } else if (plain && event->key() == Qt::Key_Up && t && t->state() == MemTable::State::Insert &&
                !t->isModified()) {
         cancelUnchangedNewRow();
+    } else if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+               tabKeyNavigation()) {
+        const QModelIndex next = nextEditableCell(event->key() == Qt::Key_Tab);
+        if (next != currentIndex())
+            setCurrentIndex(next);
     } else if (plain && event->key() == Qt::Key_Escape && t && t->isOpen() &&
                t->state() != MemTable::State::Browse) {
         guarded([t] { t->cancel(); });

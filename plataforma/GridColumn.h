@@ -7,6 +7,9 @@ namespace plataforma {
 
 // One column of a DataGrid, bound to a field of the grid's table by name.
 struct GridColumn {
+    GridColumn(QString fieldName, QString titleText)
+        : field(std::move(fieldName)), title(std::move(titleText)) {}
+
     QString field;
     QString title;
     // Pixels; 0 takes the field's display width in digits of the cell font,

@@ -117,6 +117,17 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     }
 }
 
+void GridModel::revert() {
+    if (m_table && m_table->state() != MemTable::State::Browse &&
+        m_table->state() != MemTable::State::Inactive && !m_table->isModified()) {
+        try {
+            m_table->cancel();
+        } catch (...) {
+            reportExceptionLater(std::current_exception());
+        }
+    }
+}
+
 void GridModel::rowsReset() {
     reload();
 }

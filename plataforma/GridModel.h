@@ -45,6 +45,8 @@ public:
     // Failures are reported in the standard error box once the view's own
     // handling is over, and the cell keeps its value.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    // Escape in a cell editor: a row that nothing has changed leaves edit mode.
+    void revert() override;
 
 signals:
     // The table's cursor moved, or the rows were read again; -1 when there is
