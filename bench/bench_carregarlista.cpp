@@ -1,7 +1,10 @@
-// Loads a generated product list of the given number of lines and prints how
-// fast it went and how much memory the process needed at its peak.
+// Loads generated product lists and prints how fast each went and how much
+// memory the process needed at its peak.
 //
-// Usage: bench_carregarlista LINES
+// Usage: bench_carregarlista [LINES...]   (100000 and 1000000 by default)
+//
+// Sizes run in the order given; give them ascending, so that each peak is the
+// one of its own size.
 
 #include "lista/CarregarLista.h"
 #include "lista/TabelaProdutos.h"
@@ -38,16 +41,9 @@ void gerarLista(const QString& caminho, int linhas) {
     }
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    const int linhas = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
-    if (linhas <= 0) {
-        std::fprintf(stderr, "uso: bench_carregarlista LINHAS\n");
-        return 2;
-    }
-
+// Loads a list of that many lines into a fresh table and prints the figures;
+// false when the table did not get every line.
+bool medir(int linhas) {
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("lista.csv"));
     gerarLista(caminho, linhas);
@@ -62,9 +58,28 @@ int main(int argc, char** argv) {
 
     rusage uso{};
     getrusage(RUSAGE_SELF, &uso);
-    std::printf(
-        "%d linhas (%.1f MB) em %.3f s: %.0f linhas/s, %.1f MB/s, pico de memoria %.1f MB\n",
-        MemTable2.rowCount(), megabytes, segundos, MemTable2.rowCount() / segundos,
-        megabytes / segundos, static_cast<double>(uso.ru_maxrss) / 1024);
-    return MemTable2.rowCount() == linhas ? 0 : 1;
+    std::printf("carregar lista: %d linhas (%.1f MB) em %.3f s: %.0f linhas/s, %.1f MB/s, "
+                "pico de memoria %.1f MB\n",
+                MemTable2.rowCount(), megabytes, segundos, MemTable2.rowCount() / segundos,
+                megabytes / segundos, static_cast<double>(uso.ru_maxrss) / 1024);
+    return MemTable2.rowCount() == linhas;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QList<int> tamanhos;
+    for (const QString& argumento : app.arguments().mid(1))
+        tamanhos << argumento.toInt();
+    if (tamanhos.isEmpty())
+        tamanhos = {100000, 1000000};
+    if (tamanhos.contains(0)) {
+        std::fprintf(stderr, "uso: bench_carregarlista [LINHAS...]\n");
+        return 2;
+    }
+    bool completo = true;
+    for (const int linhas : tamanhos)
+        completo = medir(linhas) && completo;
+    return completo ? 0 : 1;
 }
