@@ -1,8 +1,10 @@
 #include "LeitorLinhas.h"
 
 #include "plataforma/Exception.h"
+#include "plataforma/Windows1252Decoder.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace lista {
 
@@ -11,9 +13,29 @@ namespace {
 constexpr qsizetype TamanhoBloco = 1 << 20;
 constexpr char16_t CtrlZ = 26;
 
+using TabelaAnsi = std::array<char16_t, 256>;
+
+// Every byte of the code page is one UTF-16 unit, so a table taken once from
+// the platform's decoder decodes a block without any per-call setup.
+TabelaAnsi criarTabelaAnsi() {
+    QByteArray bytes(256, '\0');
+    std::iota(bytes.begin(), bytes.end(), '\0');
+    const QString texto = plataforma::Windows1252Decoder().decode(bytes);
+    if (texto.size() != 256)
+        throw plataforma::Exception(QStringLiteral("The ANSI decoder is not one unit per byte"));
+    TabelaAnsi tabela;
+    std::copy(texto.utf16(), texto.utf16() + 256, tabela.begin());
+    return tabela;
+}
+
+const TabelaAnsi& tabelaAnsi() {
+    static const TabelaAnsi tabela = criarTabelaAnsi();
+    return tabela;
+}
+
 } // namespace
 
-LeitorLinhas::LeitorLinhas(QIODevice& origem) : m_origem(origem) {
+LeitorLinhas::LeitorLinhas(QIODevice& origem) : m_origem(origem), m_tabela(tabelaAnsi()) {
     // A small file needs no large buffer; one byte more than it holds lets
     // the first read take it whole.
     const qint64 restante = origem.isSequential() ? TamanhoBloco : origem.size() - origem.pos();
@@ -52,7 +74,10 @@ bool LeitorLinhas::lerBloco() {
     m_texto.remove(0, m_inicio);
     m_inicio = 0;
     const qsizetype inicioNovo = m_texto.size();
-    m_texto += m_decodificador.decode(QByteArrayView(m_bloco.constData(), lidos));
+    m_texto.resize(inicioNovo + lidos);
+    char16_t* destino = reinterpret_cast<char16_t*>(m_texto.data()) + inicioNovo;
+    for (qsizetype i = 0; i < lidos; ++i)
+        destino[i] = m_tabela[static_cast<unsigned char>(m_bloco[i])];
     const qsizetype ctrlZ = m_texto.indexOf(QChar(CtrlZ), inicioNovo);
     if (ctrlZ >= 0) {
         m_texto.truncate(ctrlZ);

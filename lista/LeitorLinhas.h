@@ -1,10 +1,9 @@
 #pragma once
 
-#include "plataforma/Windows1252Decoder.h"
-
 #include <QIODevice>
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <optional>
 
 namespace lista {
@@ -29,7 +28,7 @@ private:
     QStringView semCR(QStringView linha);
 
     QIODevice& m_origem;
-    plataforma::Windows1252Decoder m_decodificador;
+    const std::array<char16_t, 256>& m_tabela;
     QByteArray m_bloco;
     // Decoded text not yet handed out starts at m_inicio.
     QString m_texto;

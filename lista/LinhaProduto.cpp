@@ -7,7 +7,10 @@ namespace lista {
 void LinhaProduto::Definir(QStringView linha) {
     // resize keeps the capacity, so a list of similar lines allocates once.
     m_texto.resize(linha.size());
-    std::replace_copy(linha.begin(), linha.end(), m_texto.begin(), QChar(u'.'), QChar(u','));
+    const char16_t* origem = linha.utf16();
+    char16_t* destino = reinterpret_cast<char16_t*>(m_texto.data());
+    for (qsizetype i = 0; i < linha.size(); ++i)
+        destino[i] = origem[i] == u'.' ? u',' : origem[i];
     m_posicao = 0;
 }
 
