@@ -10,6 +10,7 @@
 #include "lista/TabelaProdutos.h"
 #include "plataforma/AttentionBox.h"
 #include "plataforma/DataGrid.h"
+#include "plataforma/ErrorBox.h"
 #include "plataforma/SpinEdit.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
@@ -80,6 +83,25 @@ QList<plataforma::GridColumn> colunasDaGrade() {
     return colunas;
 }
 
+// Runs a handler from inside Qt's own event handling, which no exception may
+// cross: its error goes to the standard error box here, as it would from the
+// event loop, and the program goes on. True when the handler ended normally.
+bool relatandoErros(TFEtiquet* janela, void (TFEtiquet::*manipulador)()) {
+    try {
+        (janela->*manipulador)();
+        return true;
+    } catch (...) {
+        plataforma::reportException(std::current_exception());
+        return false;
+    }
+}
+
+template <typename Origem, typename Sinal>
+void ligar(TFEtiquet* janela, Origem* origem, Sinal sinal, void (TFEtiquet::*manipulador)()) {
+    QObject::connect(origem, sinal, janela,
+                     [janela, manipulador] { relatandoErros(janela, manipulador); });
+}
+
 QString pastaInicial() {
 #ifdef Q_OS_WIN
     return QStringLiteral("C:\\");
@@ -135,18 +157,18 @@ void TFEtiquet::criarPainelBusca(QWidget* pagina) {
     bRestaurarLista =
         botaoComFigura(Panel1, "bRestaurarLista", QRect(9, 8, 124, 27), FiguraCarregarLista(), 18,
                        QStringLiteral("Carregar Lista (F3)"), QStringLiteral("Restaurar Lista"));
-    connect(bRestaurarLista, &QToolButton::clicked, this, &TFEtiquet::bRestaurarListaClick);
+    ligar(this, bRestaurarLista, &QToolButton::clicked, &TFEtiquet::bRestaurarListaClick);
     Bevel5 = filete(Panel1, "Bevel5", QRect(140, 6, 2, 30));
     Label3 = rotulo(Panel1, "Label3", QPoint(147, 14), QStringLiteral("Busca:"));
     Edit1 = criar<QLineEdit>(Panel1, "Edit1", QRect(187, 10, 358, 22));
-    connect(Edit1, &QLineEdit::returnPressed, this, &TFEtiquet::Edit1KeyPress);
+    ligar(this, Edit1, &QLineEdit::returnPressed, &TFEtiquet::Edit1KeyPress);
     Bevel4 = filete(Panel1, "Bevel4", QRect(725, 5, 2, 30));
     sbAnterior = botaoComFigura(Panel1, "sbAnterior", QRect(733, 7, 29, 28), FiguraAnterior(), 20,
                                 {}, QStringLiteral("Anterior"));
-    connect(sbAnterior, &QToolButton::clicked, this, &TFEtiquet::sbAnteriorClick);
+    ligar(this, sbAnterior, &QToolButton::clicked, &TFEtiquet::sbAnteriorClick);
     sbProximo = botaoComFigura(Panel1, "sbProximo", QRect(762, 7, 29, 28), FiguraProximo(), 20, {},
                                QStringLiteral("Próximo"));
-    connect(sbProximo, &QToolButton::clicked, this, &TFEtiquet::sbProximoClick);
+    ligar(this, sbProximo, &QToolButton::clicked, &TFEtiquet::sbProximoClick);
 }
 
 void TFEtiquet::criarGrade(QWidget* pagina) {
@@ -174,7 +196,7 @@ void TFEtiquet::criarGrupoImpressao(QWidget* pagina) {
     SpeedButton2 =
         botaoComFigura(GrImpressao, "SpeedButton2", QRect(704, 23, 89, 25), FiguraAlterar(), 16,
                        QStringLiteral("&Alterar"), QStringLiteral("Alterar Linear"));
-    connect(SpeedButton2, &QToolButton::clicked, this, &TFEtiquet::SpeedButton2Click);
+    ligar(this, SpeedButton2, &QToolButton::clicked, &TFEtiquet::SpeedButton2Click);
 }
 
 void TFEtiquet::bRestaurarListaClick() {
@@ -229,21 +251,24 @@ void TFEtiquet::FormShow() {
 }
 
 bool TFEtiquet::eventFilter(QObject* alvo, QEvent* evento) {
-    if (evento->type() != QEvent::KeyPress || !alvo->isWidgetType())
+    if (m_repassando || evento->type() != QEvent::KeyPress || !alvo->isWidgetType() ||
+        static_cast<QWidget*>(alvo)->window() != this)
         return false;
-    // A key that its control ignores travels on to the parents; the window
-    // looks at it once, when it reaches the control that has the focus.
-    QWidget* foco = QApplication::focusWidget();
-    QWidget* primeiro = foco && foco->window() == this ? foco : this;
-    if (alvo != primeiro)
-        return false;
-    return FormKeyDown(*static_cast<QKeyEvent*>(evento));
-}
-
-bool TFEtiquet::FormKeyDown(const QKeyEvent& tecla) {
+    const auto& tecla = *static_cast<QKeyEvent*>(evento);
     if (tecla.key() == Qt::Key_F3) {
-        bRestaurarListaClick();
-        return false;
+        // The load opens a dialog, which moves the focus and may even close
+        // the grid's cell editor that the key was meant for. So the key is
+        // taken here and, once the load is over, handed again to its control
+        // if that still exists.
+        QPointer<QObject> destino(alvo);
+        if (relatandoErros(this, &TFEtiquet::bRestaurarListaClick) && destino) {
+            const QScopedValueRollback repassando(m_repassando, true);
+            QKeyEvent copia(tecla.type(), tecla.key(), tecla.modifiers(), tecla.nativeScanCode(),
+                            tecla.nativeVirtualKey(), tecla.nativeModifiers(), tecla.text(),
+                            tecla.isAutoRepeat(), tecla.count(), tecla.device());
+            QCoreApplication::sendEvent(destino, &copia);
+        }
+        return true;
     }
     // The grid would delete the current product; no control gets the key.
     return tecla.key() == Qt::Key_Delete && tecla.modifiers().testFlag(Qt::ControlModifier);

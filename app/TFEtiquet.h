@@ -7,7 +7,6 @@
 class QFileDialog;
 class QFrame;
 class GrupoEntalhado;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
@@ -41,6 +40,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // FormKeyDown: every key of the window's controls passes here first.
     bool eventFilter(QObject* alvo, QEvent* evento) override;
 
 private:
@@ -48,8 +48,6 @@ private:
     void criarGrade(QWidget* pagina);
     void criarGrupoImpressao(QWidget* pagina);
     void FormShow();
-    // True when the key must not reach the focused control.
-    bool FormKeyDown(const QKeyEvent& tecla);
 
     QTabWidget* pc;
     QWidget* TabSheet1;
@@ -70,4 +68,6 @@ private:
     QToolButton* SpeedButton2;
     QFileDialog* OpenDialog1;
     QString m_ultimoArquivo;
+    // Set while a key that the window has already seen goes to its control.
+    bool m_repassando = false;
 };
