@@ -8,7 +8,8 @@
 namespace plataforma::relatorio {
 
 // Keeps the most recently drawn bar codes encoded. A label batch prints each product's code on
-// several labels in a row, so encoding once per distinct request saves nearly all of the work.
+// several labels in a row; encoding once per distinct request halves the cost of each copy in a
+// PDF.
 // Not thread-safe: one cache per rendering thread.
 class BarcodeCache {
 public:
