@@ -28,6 +28,20 @@ QString textoDoModelo(int id) {
     return texto;
 }
 
+// Unbuffered and in a loop: a short write is followed by one that fails with
+// the system's reason, which a buffered write at commit time would not report.
+bool gravarTudo(QSaveFile& destino, const QByteArray& bytes) {
+    qint64 gravados = 0;
+    while (gravados < bytes.size()) {
+        const qint64 agora = destino.write(bytes.constData() + gravados, bytes.size() - gravados);
+        if (agora <= 0) {
+            return false;
+        }
+        gravados += agora;
+    }
+    return true;
+}
+
 } // namespace
 
 void SalvarModelo(int id, const QString& arquivo) {
@@ -37,8 +51,8 @@ void SalvarModelo(int id, const QString& arquivo) {
     }
     const QByteArray fluxo = fluxo::textoParaFluxo(texto);
     QSaveFile destino(arquivo);
-    if (!destino.open(QIODevice::WriteOnly) || destino.write(fluxo) != fluxo.size() ||
-        !destino.commit()) {
+    if (!destino.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !gravarTudo(destino, fluxo) || !destino.commit()) {
         throw plataforma::Exception(
             QStringLiteral("Cannot create file \"%1\". %2")
                 .arg(QFileInfo(arquivo).absoluteFilePath(), destino.errorString()));
