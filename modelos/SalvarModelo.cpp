@@ -49,10 +49,10 @@ void SalvarModelo(int id, const QString& arquivo) {
     if (texto.isEmpty()) {
         return;
     }
-    const QByteArray fluxo = fluxo::textoParaFluxo(texto);
+    const QByteArray bytes = fluxo::textoParaFluxo(texto);
     QSaveFile destino(arquivo);
     if (!destino.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        !gravarTudo(destino, fluxo) || !destino.commit()) {
+        !gravarTudo(destino, bytes) || !destino.commit()) {
         throw plataforma::Exception(
             QStringLiteral("Cannot create file \"%1\". %2")
                 .arg(QFileInfo(arquivo).absoluteFilePath(), destino.errorString()));

@@ -142,16 +142,16 @@ void TesteEsquema::semPadraoSempreEscrita() {
 
 void TesteEsquema::valorIgualGuardaSeusBytes() {
     // Columns 2 stored wider than it needs, as another writer might.
-    const QByteArray fluxo = QByteArray::fromHex("54504630"
+    const QByteArray bytes = QByteArray::fromHex("54504630"
                                                  "095470705265706F7274"
                                                  "00") +
                              "\x07"
                              "Columns" +
                              QByteArray::fromHex("0402000000"
                                                  "000000");
-    Objeto relatorio = fluxo::lerFluxo(fluxo);
+    Objeto relatorio = fluxo::lerFluxo(bytes);
     fluxo::definir(relatorio, QStringLiteral("Columns"), Valor::inteiro(2));
-    QCOMPARE(fluxo::escreverFluxo(relatorio).toHex(), fluxo.toHex());
+    QCOMPARE(fluxo::escreverFluxo(relatorio).toHex(), bytes.toHex());
     fluxo::definir(relatorio, QStringLiteral("Columns"), Valor::inteiro(3));
     QCOMPARE(relatorio.valor(u"Columns")->marcador(), fluxo::Marcador::Inteiro8);
 }

@@ -31,9 +31,9 @@ QByteArray fluxoComValor(const QByteArray& valor) {
 // The bytes the writer gives a value, cut out of a one-property stream.
 QByteArray bytesDoValor(const Valor& valor) {
     const Objeto objeto{QStringLiteral("TX"), QString(), {}, {{QStringLiteral("P"), valor}}, {}};
-    const QByteArray fluxo = fluxo::escreverFluxo(objeto);
+    const QByteArray bytes = fluxo::escreverFluxo(objeto);
     const qsizetype inicio = Cabeca.size() + 2;
-    return fluxo.sliced(inicio, fluxo.size() - inicio - 3);
+    return bytes.sliced(inicio, bytes.size() - inicio - 3);
 }
 
 Objeto objetoVazio(const QString& classe) {
@@ -160,10 +160,10 @@ void TesteFluxo::fluxoTerminaComOFimDaRaiz() {
     banda.propriedades.push_back({QStringLiteral("mmHeight"), Valor::inteiro(0)});
     Objeto relatorio = objetoVazio(QStringLiteral("TppReport"));
     relatorio.filhos.push_back(banda);
-    const QByteArray fluxo = fluxo::escreverFluxo(relatorio);
-    QVERIFY(fluxo.endsWith(QByteArray("mmHeight") + hex("0200"
+    const QByteArray bytes = fluxo::escreverFluxo(relatorio);
+    QVERIFY(bytes.endsWith(QByteArray("mmHeight") + hex("0200"
                                                         "00000000")));
-    QVERIFY(!fluxo.endsWith(hex("0200"
+    QVERIFY(!bytes.endsWith(hex("0200"
                                 "0000000000")));
 }
 
@@ -242,15 +242,15 @@ void TesteFluxo::marcadoresRarosVoltamByteAByte() {
                               QByteArray("TFilho") +
                               hex("0167"
                                   "0000");
-    const QByteArray fluxo = hex("54504630"
+    const QByteArray bytes = hex("54504630"
                                  "06") +
                              QByteArray("TExoti") + hex("04") + QByteArray("raiz") + propriedades +
                              hex("00") + filhos +
                              hex("00"
                                  "00");
 
-    const Objeto lido = fluxo::lerFluxo(fluxo);
-    QCOMPARE(fluxo::escreverFluxo(lido).toHex(), fluxo.toHex());
+    const Objeto lido = fluxo::lerFluxo(bytes);
+    QCOMPARE(fluxo::escreverFluxo(lido).toHex(), bytes.toHex());
 
     QCOMPARE(lido.valor(u"Est")->comoReal(), 1.5);
     QCOMPARE(lido.valor(u"Sim")->comoReal(), 0.75);
@@ -281,15 +281,15 @@ void TesteFluxo::marcadoresRarosVoltamByteAByte() {
 
 void TesteFluxo::textoDeOitoBitsNaPaginaOcidental() {
     // Bytes 80 to 9F are where the western code page and Latin-1 part ways.
-    const QByteArray fluxo = fluxoComValor(hex("0603"
+    const QByteArray bytes = fluxoComValor(hex("0603"
                                                "809396"));
-    const Objeto lido = fluxo::lerFluxo(fluxo);
+    const Objeto lido = fluxo::lerFluxo(bytes);
     QCOMPARE(lido.valor(u"P")->comoTexto(), QStringLiteral("€“–"));
-    QCOMPARE(fluxo::escreverFluxo(lido), fluxo);
+    QCOMPARE(fluxo::escreverFluxo(lido), bytes);
 }
 
 void TesteFluxo::fluxoMalformado_data() {
-    QTest::addColumn<QByteArray>("fluxo");
+    QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<qsizetype>("posicao");
     const QByteArray valido = fluxoComValor(hex("0205"));
 
@@ -351,10 +351,10 @@ void TesteFluxo::fluxoMalformado_data() {
 }
 
 void TesteFluxo::fluxoMalformado() {
-    QFETCH(QByteArray, fluxo);
+    QFETCH(QByteArray, bytes);
     QFETCH(qsizetype, posicao);
     try {
-        fluxo::lerFluxo(fluxo);
+        fluxo::lerFluxo(bytes);
         QFAIL("the reader accepted a malformed stream");
     } catch (const ErroFluxo& erro) {
         QCOMPARE(erro.posicao(), posicao);
@@ -435,8 +435,8 @@ void TesteFluxo::profundidadeNoLimite() {
     // The root is the first level; 63 lists under it reach the limit.
     Objeto raiz = objetoVazio(QStringLiteral("TX"));
     raiz.propriedades.push_back({QStringLiteral("P"), listasAninhadas(63)});
-    const QByteArray fluxo = fluxo::escreverFluxo(raiz);
-    QCOMPARE(fluxo::lerFluxo(fluxo), raiz);
+    const QByteArray bytes = fluxo::escreverFluxo(raiz);
+    QCOMPARE(fluxo::lerFluxo(bytes), raiz);
 }
 
 QTEST_APPLESS_MAIN(TesteFluxo)

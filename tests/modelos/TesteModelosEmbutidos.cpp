@@ -178,11 +178,11 @@ void TesteModelosEmbutidos::fluxoDeCadaModelo() {
     QVERIFY(texto.size() % 2 == 0);
     QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-F]+$")).match(texto).hasMatch());
 
-    const QByteArray fluxo = fluxo::textoParaFluxo(texto);
-    QCOMPARE(fluxo.size(), texto.size() / 2);
-    QCOMPARE(fluxo::fluxoParaTexto(fluxo), texto);
-    const Objeto arvore = fluxo::lerFluxo(fluxo);
-    QCOMPARE(fluxo::escreverFluxo(arvore), fluxo);
+    const QByteArray bytes = fluxo::textoParaFluxo(texto);
+    QCOMPARE(bytes.size(), texto.size() / 2);
+    QCOMPARE(fluxo::fluxoParaTexto(bytes), texto);
+    const Objeto arvore = fluxo::lerFluxo(bytes);
+    QCOMPARE(fluxo::escreverFluxo(arvore), bytes);
     QCOMPARE(arvore, fluxo::montar(*modelos::modeloEmbutido(id)));
 
     QCOMPARE(arvore.classe, QStringLiteral("TppReport"));
