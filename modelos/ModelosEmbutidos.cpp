@@ -140,6 +140,17 @@ BandaMm rodape() {
     return {TipoDeBanda::Rodape, 0, 0};
 }
 
+// The detail band between a column header and a column footer, both empty.
+std::vector<BandaMm> tresBandas(double altura, double deslocamento) {
+    return {cabecalhoDeColuna(), detalhe(altura, deslocamento), rodapeDeColuna()};
+}
+
+// The same between a header and an empty footer.
+std::vector<BandaMm> cincoBandas(double alturaDoCabecalho, double altura, double deslocamento) {
+    return {cabecalho(alturaDoCabecalho), cabecalhoDeColuna(), detalhe(altura, deslocamento),
+            rodapeDeColuna(), rodape()};
+}
+
 struct PapelMm {
     double largura;
     double altura;
@@ -206,7 +217,7 @@ std::vector<Modelo> termicos() {
          .colunas = {15, 48},
          .larguraDaColuna = 33,
          .esquerdaParaDireita = true,
-         .bandas = {cabecalhoDeColuna(), detalhe(19.579, 0), rodapeDeColuna()},
+         .bandas = tresBandas(19.579, 0),
          .arquivo = QStringLiteral("Zebra 2 colunas.rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {0, 0, 32.544, 3.598},
                              fonte(Arial, 9, Normal, Preto), Nenhum),
@@ -225,7 +236,7 @@ std::vector<Modelo> termicos() {
          .colunas = {3, 32, 61},
          .larguraDaColuna = 27,
          .esquerdaParaDireita = true,
-         .bandas = {cabecalhoDeColuna(), detalhe(15.081, 2), rodapeDeColuna()},
+         .bandas = tresBandas(15.081, 2),
          .arquivo = QStringLiteral("Zebra 3 colunas.rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {0, 0, 26.194, 3.175},
                              fonte(Arial, 7, Negrito, Preto), Centrado | QuebraDeLinha),
@@ -262,7 +273,7 @@ std::vector<Modelo> termicos() {
          .colunas = {5, 52},
          .larguraDaColuna = 43.5,
          .esquerdaParaDireita = true,
-         .bandas = {cabecalhoDeColuna(), detalhe(15.081, 2), rodapeDeColuna()},
+         .bandas = tresBandas(15.081, 2),
          .arquivo = QStringLiteral("Argox 2 colunas.rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {0, 0.529, 41.54, 3.598},
                              fonte(Arial, 9, Normal, Preto), Nenhum),
@@ -282,8 +293,7 @@ std::vector<Modelo> termicos() {
          .colunas = {2.5, 38.5, 74.5},
          .larguraDaColuna = 33,
          .esquerdaParaDireita = true,
-         .bandas = {cabecalho(0), cabecalhoDeColuna(), detalhe(20.638, 2), rodapeDeColuna(),
-                    rodape()},
+         .bandas = cincoBandas(0, 20.638, 2),
          .arquivo = QStringLiteral("Argox 3 colunas.rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {0.529, 4.498, 28.31, 2.91},
                              fonte(Arial, 7, Normal, Preto), Nenhum),
@@ -295,18 +305,6 @@ std::vector<Modelo> termicos() {
 }
 
 std::vector<Modelo> folhasA4() {
-    auto bandas = [](std::vector<BandaMm> antes, BandaMm miolo, std::vector<BandaMm> depois) {
-        antes.push_back(miolo);
-        antes.insert(antes.end(), depois.begin(), depois.end());
-        return antes;
-    };
-    auto simples = [&](double altura, double deslocamento) {
-        return bandas({cabecalhoDeColuna()}, detalhe(altura, deslocamento), {rodapeDeColuna()});
-    };
-    auto completas = [&](double alturaDoCabecalho, double altura, double deslocamento) {
-        return bandas({cabecalho(alturaDoCabecalho), cabecalhoDeColuna()},
-                      detalhe(altura, deslocamento), {rodapeDeColuna(), rodape()});
-    };
     const std::vector<double> quatroColunas = {2, 54, 106, 158};
     const std::vector<double> cincoColunas = {2, 43.6, 85.2, 126.8, 168.4};
     const MargensMm margemDe2 = {2, 0, 2, 0};
@@ -318,7 +316,7 @@ std::vector<Modelo> folhasA4() {
          .colunas = {2, 105},
          .larguraDaColuna = 103,
          .pedirPagina = true,
-         .bandas = simples(38.365, 1),
+         .bandas = tresBandas(38.365, 1),
          .arquivo = QStringLiteral("A4 2 Colunas 11cm x 3cm.rtm"),
          .controles = {forma("ppShape1", {0, 0, 100.806, 35.19}),
                        texto("ppDBText1", "CDESCRICAO", {0.529, 0.529, 99.748, 18.256},
@@ -332,7 +330,7 @@ std::vector<Modelo> folhasA4() {
          .colunas = {2, 105},
          .larguraDaColuna = 103,
          .pedirPagina = true,
-         .bandas = simples(38.365, 1),
+         .bandas = tresBandas(38.365, 1),
          .arquivo = QStringLiteral("A4 2 Colunas promoção.rtm"),
          .controles = {forma("ppShape1", {0, 0, 100.806, 35.19}),
                        texto("ppDBText1", "CDESCRICAO", {0.529, 0.529, 99.748, 18.256},
@@ -347,7 +345,7 @@ std::vector<Modelo> folhasA4() {
          .colunas = {2, 70.666, 139.332},
          .larguraDaColuna = 68.666,
          .pedirPagina = true,
-         .bandas = simples(32.808, 0),
+         .bandas = tresBandas(32.808, 0),
          .arquivo = QStringLiteral("3 Colunas x 8 Linhas (Padrão Gondola).rtm"),
          .controles = {forma("ppShape1", {0, 0, 68.792, 32.544}),
                        texto("ppDBText1", "CDESCRICAO", {0.794, 2.117, 67.204, 10.054},
@@ -362,7 +360,7 @@ std::vector<Modelo> folhasA4() {
          .larguraDaColuna = 67,
          .esquerdaParaDireita = true,
          .pedirPagina = true,
-         .bandas = simples(28.84, 0),
+         .bandas = tresBandas(28.84, 0),
          .arquivo = QStringLiteral("3 colunas 10 linhas com Logo e preço DE-POR - Pomoção.rtm"),
          .controles = {forma("ppShape1", {0.529, 0.265, 65.617, 25.665}),
                        texto("ppDBText1", "CDESCRICAO", {19.579, 1.852, 43.127, 14.605},
@@ -382,7 +380,7 @@ std::vector<Modelo> folhasA4() {
          .larguraDaColuna = 52,
          .esquerdaParaDireita = true,
          .pedirPagina = true,
-         .bandas = simples(15.081, 1.1),
+         .bandas = tresBandas(15.081, 1.1),
          .arquivo = QStringLiteral("4 Colunas x 18 linhas (com barras).rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {2.646, 0.529, 46.831, 6.879},
                              fonte(Arial, 8, Negrito, Preto), Centrado | QuebraDeLinha),
@@ -396,7 +394,7 @@ std::vector<Modelo> folhasA4() {
          .larguraDaColuna = 52,
          .esquerdaParaDireita = true,
          .pedirPagina = true,
-         .bandas = simples(15.081, 1),
+         .bandas = tresBandas(15.081, 1),
          .arquivo = QStringLiteral("4 Colunas.rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {2.381, 1.323, 47.096, 7.673},
                              fonte(Arial, 8, Negrito, Preto), Centrado | QuebraDeLinha),
@@ -410,7 +408,7 @@ std::vector<Modelo> folhasA4() {
          .esquerdaParaDireita = true,
          .milimetros = false,
          .pedirPagina = true,
-         .bandas = simples(26.988, 2.54),
+         .bandas = tresBandas(26.988, 2.54),
          .arquivo = QStringLiteral("4 Colunas X 10 Linhas.rtm"),
          .controles = {forma("ppShape1", {1.323, 1.058, 50.536, 24.077}),
                        texto("ppDBText1", "CDESCRICAO", {2.91, 2.91, 47.361, 9.26},
@@ -425,7 +423,7 @@ std::vector<Modelo> folhasA4() {
          .larguraDaColuna = 41.6,
          .esquerdaParaDireita = true,
          .pedirPagina = true,
-         .bandas = simples(15.081, 1.1),
+         .bandas = tresBandas(15.081, 1.1),
          .arquivo = QStringLiteral("5 Colunas X 18 Linhas (com barras ).rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {1.588, 1.323, 38.1, 6.35},
                              fonte(Arial, 7, Normal, Preto), Centrado | QuebraDeLinha),
@@ -439,7 +437,7 @@ std::vector<Modelo> folhasA4() {
          .larguraDaColuna = 41.6,
          .esquerdaParaDireita = true,
          .pedirPagina = true,
-         .bandas = simples(15.081, 1.1),
+         .bandas = tresBandas(15.081, 1.1),
          .arquivo = QStringLiteral("5 Colunas x 18 Linhas.rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {1.588, 1.323, 38.1, 8.467},
                              fonte(Arial, 9, Negrito, Preto), Centrado | QuebraDeLinha),
@@ -451,7 +449,7 @@ std::vector<Modelo> folhasA4() {
          .larguraDaColuna = 41.6,
          .esquerdaParaDireita = true,
          .pedirPagina = true,
-         .bandas = simples(20.638, 1.9),
+         .bandas = tresBandas(20.638, 1.9),
          .arquivo = QStringLiteral("5 Colunas x 13 Linhas (Nova).rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {2.117, 1.058, 37.306, 7.938},
                              fonte(Arial, 9, Negrito, Preto), Centrado | QuebraDeLinha),
@@ -465,7 +463,7 @@ std::vector<Modelo> folhasA4() {
          .larguraDaColuna = 39.6,
          .esquerdaParaDireita = true,
          .pedirPagina = true,
-         .bandas = completas(0.794, 21.431, 0),
+         .bandas = cincoBandas(0.794, 21.431, 0),
          .arquivo = QStringLiteral("5 Colunas x 13 barras - ajustado.rtm"),
          .controles = {texto("ppDBText3", "CDESCRICAO", {1.323, 1.852, 37.571, 10.583},
                              fonte(Arial, 8, Normal, Preto), Centrado | QuebraDeLinha),
@@ -478,7 +476,7 @@ std::vector<Modelo> folhasA4() {
          .larguraDaColuna = 33,
          .esquerdaParaDireita = true,
          .pedirPagina = true,
-         .bandas = completas(0.794, 21.431, 1),
+         .bandas = cincoBandas(0.794, 21.431, 1),
          .arquivo = QStringLiteral("6 Colunas.rtm"),
          .controles = {texto("ppDBText3", "CDESCRICAO", {3.704, 1.588, 26.194, 8.996},
                              fonte(Arial, 8, Negrito, Preto), Centrado | QuebraDeLinha),
@@ -490,7 +488,7 @@ std::vector<Modelo> folhasA4() {
          .larguraDaColuna = 32.666,
          .esquerdaParaDireita = true,
          .pedirPagina = true,
-         .bandas = completas(0, 16.669, 0),
+         .bandas = cincoBandas(0, 16.669, 0),
          .arquivo = QStringLiteral("6 Colunas x 16 Linhas (lote e barras).rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {1.323, 0, 29.369, 8.467},
                              fonte(Arial, 8, Normal, Preto), Centrado | QuebraDeLinha),
@@ -507,7 +505,7 @@ std::vector<Modelo> folhasA4() {
          .larguraDaColuna = 28,
          .esquerdaParaDireita = true,
          .pedirPagina = true,
-         .bandas = completas(0, 16.14, 0),
+         .bandas = cincoBandas(0, 16.14, 0),
          .arquivo = QStringLiteral("7 Colunas x 18 LinhasOk.rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {1.588, 1.058, 25.135, 6.085},
                              fonte(Arial, 6, Negrito, Preto), Centrado | QuebraDeLinha),
@@ -522,7 +520,7 @@ std::vector<Modelo> folhasA4() {
          .larguraDaColuna = 28,
          .esquerdaParaDireita = true,
          .pedirPagina = true,
-         .bandas = completas(0, 15.081, 0),
+         .bandas = cincoBandas(0, 15.081, 0),
          .arquivo = QStringLiteral("7 Colunas x 18 Linhas sem preço).rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {1.058, 2.117, 24.765, 6.085},
                              fonte(Arial, 7, Negrito, Preto), Centrado | QuebraDeLinha),
@@ -535,7 +533,7 @@ std::vector<Modelo> folhasA4() {
          .agrupar = false,
          .colunas = {3, 149},
          .larguraDaColuna = 146,
-         .bandas = simples(100.013, 3),
+         .bandas = tresBandas(100.013, 3),
          .arquivo = QStringLiteral("4etiquetas Meu.rtm"),
          .controles = {forma("ppShape1", {0.265, 0.794, 141.023, 97.102}),
                        texto("ppDBText1", "CDESCRICAO", {2.91, 10.319, 135.467, 57.679},
@@ -551,7 +549,7 @@ std::vector<Modelo> folhasA4() {
          .larguraDaColuna = 50.932,
          .esquerdaParaDireita = true,
          .milimetros = false,
-         .bandas = simples(20.638, 13.97),
+         .bandas = tresBandas(20.638, 13.97),
          .arquivo = QStringLiteral("4colunasx8 linhas - gondolapreconormal.rtm"),
          .controles = {texto("ppDBText1", "CDESCRICAO", {3.704, 0.529, 45.508, 10.848},
                              fonte(Arial, 10, Negrito, Preto), Centrado | QuebraDeLinha),
