@@ -1,54 +1,43 @@
-#include "Comandos.h"
+// etiquetas-cli lista ARQUIVO: loads a product list as the main window does
+// and prints it as the grid shows it, one row a line, cells separated by TAB.
+#include "cli/Comandos.h"
+#include "cli/Saida.h"
 #include "lista/CarregarLista.h"
 #include "lista/ColunasProdutos.h"
 #include "lista/TabelaProdutos.h"
 #include "plataforma/Exception.h"
 
-#include <QFile>
-#include <cstdio>
-
 namespace {
 
 using plataforma::MemTable;
 
-// One line of cells separated by TAB, in UTF-8, ended by LF.
-void escreverLinha(QFile& saida, const QStringList& celulas) {
-    saida.write(celulas.join(u'\t').toUtf8());
-    saida.write("\n");
-}
-
-void escreverTabela(QFile& saida, const MemTable& MemTable2) {
+QString tabelaComoTexto(const MemTable& MemTable2) {
     QStringList celulas;
     for (const lista::ColunaProduto& coluna : lista::ColunasProdutos)
         celulas << coluna.titulo.toString();
-    escreverLinha(saida, celulas);
+    QString texto = celulas.join(u'\t') + u'\n';
     for (int linha = 0; linha < MemTable2.rowCount(); ++linha) {
         celulas.clear();
         for (const lista::ColunaProduto& coluna : lista::ColunasProdutos)
             celulas << MemTable2.displayText(linha, MemTable2.fieldIndex(coluna.campo));
-        escreverLinha(saida, celulas);
+        texto += celulas.join(u'\t') + u'\n';
     }
+    return texto;
 }
 
 } // namespace
 
 int ComandoLista(const QStringList& argumentos) {
-    if (argumentos.size() != 1) {
-        std::fputs("uso: etiquetas-cli lista ARQUIVO\n", stderr);
-        return 2;
-    }
+    if (argumentos.size() != 1)
+        return SaidaUsoIncorreto;
     MemTable MemTable2;
     lista::DefinirCamposProdutos(MemTable2);
     try {
         lista::CarregarLista(MemTable2, argumentos[0]);
     } catch (const plataforma::Exception& erro) {
-        std::fprintf(stderr, "etiquetas-cli: %s: %s\n", qUtf8Printable(argumentos[0]),
-                     qUtf8Printable(erro.message()));
-        return 1;
+        imprimirErro(QStringLiteral("%1: %2\n").arg(argumentos[0], erro.message()));
+        return SaidaFalha;
     }
-    QFile saida;
-    if (!saida.open(stdout, QIODevice::WriteOnly))
-        return 1;
-    escreverTabela(saida, MemTable2);
-    return 0;
+    imprimir(tabelaComoTexto(MemTable2));
+    return SaidaOk;
 }

@@ -2,8 +2,14 @@
 
 #include <QStringList>
 
-// One function per subcommand of etiquetas-cli. Each takes the arguments that
-// follow its name and returns the exit code: 0 done, 1 failed, 2 bad usage.
+// Exit codes of etiquetas-cli.
+inline constexpr int SaidaOk = 0;
+inline constexpr int SaidaFalha = 1;
+inline constexpr int SaidaUsoIncorreto = 2;
 
+// One function per subcommand: it takes the arguments after the subcommand's
+// name and returns the exit code. On SaidaUsoIncorreto the caller shows the
+// usage after whatever the subcommand said.
+int ComandoModelo(const QStringList& argumentos);
 // lista ARQUIVO: the product list as the main window's grid shows it.
 int ComandoLista(const QStringList& argumentos);

@@ -1,38 +1,49 @@
-// etiquetas-cli: the program's core without windows.
-
-#include "Comandos.h"
+// etiquetas-cli: the program's core without windows, one subcommand a call.
+#include "cli/Comandos.h"
+#include "cli/Saida.h"
 
 #include <QCoreApplication>
-#include <cstdio>
 
 namespace {
 
-struct Comando {
+struct Subcomando {
     const char* nome;
-    const char* uso;
     int (*executar)(const QStringList&);
+    const char* uso;
 };
 
-constexpr Comando Comandos[] = {
-    {"lista", "lista ARQUIVO    mostra a lista de produtos como a grade a mostra", ComandoLista},
+const Subcomando Subcomandos[] = {
+    {"lista", ComandoLista,
+     "  lista ARQUIVO              mostra a lista de produtos do ARQUIVO como a grade a mostra\n"},
+    {"modelo", ComandoModelo,
+     "  modelo ID ARQUIVO          grava o modelo de etiqueta ID (1 a 23) no ARQUIVO\n"
+     "  modelo --texto ARQUIVO     mostra os objetos de um arquivo de modelo (.rtm)\n"},
 };
 
-int mostrarUso() {
-    std::fputs("uso: etiquetas-cli COMANDO [ARGUMENTOS]\n\ncomandos:\n", stderr);
-    for (const Comando& comando : Comandos)
-        std::fprintf(stderr, "  %s\n", comando.uso);
-    return 2;
+void mostrarUso() {
+    QString uso = QStringLiteral("Uso: etiquetas-cli COMANDO [ARGUMENTOS]\nComandos:\n");
+    for (const Subcomando& subcomando : Subcomandos) {
+        uso += QString::fromUtf8(subcomando.uso);
+    }
+    imprimirErro(uso);
+}
+
+int executar(const QStringList& argumentos) {
+    for (const Subcomando& subcomando : Subcomandos) {
+        if (!argumentos.isEmpty() && argumentos.first() == QLatin1StringView(subcomando.nome)) {
+            return subcomando.executar(argumentos.mid(1));
+        }
+    }
+    return SaidaUsoIncorreto;
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    const QStringList argumentos = QCoreApplication::arguments();
-    if (argumentos.size() < 2)
-        return mostrarUso();
-    for (const Comando& comando : Comandos)
-        if (argumentos[1] == QLatin1String(comando.nome))
-            return comando.executar(argumentos.mid(2));
-    return mostrarUso();
+int main(int argc, char* argv[]) {
+    const QCoreApplication aplicacao(argc, argv);
+    const int saida = executar(QCoreApplication::arguments().mid(1));
+    if (saida == SaidaUsoIncorreto) {
+        mostrarUso();
+    }
+    return saida;
 }

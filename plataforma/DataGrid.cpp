@@ -123,7 +123,8 @@ void DataGrid::followTableCursor(int row) {
 void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
     MemTable* t = table();
-    if (m_following || !t || !current.isValid() || current.row() == t->currentRow())
+    if (m_following || m_model->isSyncing() || !t || !current.isValid() ||
+        current.row() == t->currentRow())
         return;
     if (!guarded([&] { t->moveTo(current.row()); }))
         followTableCursor(t->currentRow());
@@ -162,15 +163,19 @@ void DataGrid::appendRow() {
         return;
     closeOpenEditor();
     guarded([t] { t->append(); });
+    m_model->sync();
 }
 
 void DataGrid::cancelUnchangedNewRow() {
     MemTable* t = table();
-    if (t && t->state() == MemTable::State::Insert && !t->isModified())
+    if (t && t->state() == MemTable::State::Insert && !t->isModified()) {
         guarded([t] { t->cancel(); });
+        m_model->sync();
+    }
 }
 
 void DataGrid::keyPressEvent(QKeyEvent* event) {
+    m_model->sync();
     const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
     MemTable* t = table();
     const bool onLastRow = currentIndex().row() == m_model->rowCount() - 1;

@@ -33,12 +33,47 @@ int GridModel::fieldOf(int column) const {
 }
 
 void GridModel::reload() {
+    m_syncing = true;
     beginResetModel();
     m_fields.clear();
     for (const GridColumn& column : m_columns)
         m_fields.append(m_table ? m_table->fieldIndex(column.field) : -1);
     m_rows = m_table ? m_table->rowCount() : 0;
+    m_firstChanged = 0;
+    m_lastChanged = -1;
     endResetModel();
+    m_syncing = false;
+    emit cursorMoved(m_table ? m_table->currentRow() : -1);
+}
+
+void GridModel::scheduleSync() {
+    if (m_syncPending)
+        return;
+    m_syncPending = true;
+    QMetaObject::invokeMethod(this, &GridModel::sync, Qt::QueuedConnection);
+}
+
+void GridModel::sync() {
+    m_syncPending = false;
+    m_syncing = true;
+    // Rows are only ever added at the end and taken back from the end.
+    const int rows = m_table ? m_table->rowCount() : 0;
+    if (rows > m_rows) {
+        beginInsertRows({}, m_rows, rows - 1);
+        m_rows = rows;
+        endInsertRows();
+    } else if (rows < m_rows) {
+        beginRemoveRows({}, rows, m_rows - 1);
+        m_rows = rows;
+        endRemoveRows();
+    }
+    const int last = std::min(m_lastChanged, m_rows - 1);
+    if (m_firstChanged <= last && !m_columns.isEmpty())
+        emit dataChanged(index(m_firstChanged, 0),
+                         index(last, static_cast<int>(m_columns.size()) - 1));
+    m_firstChanged = 0;
+    m_lastChanged = -1;
+    m_syncing = false;
     emit cursorMoved(m_table ? m_table->currentRow() : -1);
 }
 
@@ -133,24 +168,28 @@ void GridModel::rowsReset() {
 }
 
 void GridModel::rowChanged(int row) {
-    if (row >= 0 && row < m_rows && !m_columns.isEmpty())
-        emit dataChanged(index(row, 0), index(row, static_cast<int>(m_columns.size()) - 1));
+    if (m_firstChanged > m_lastChanged) {
+        m_firstChanged = m_lastChanged = row;
+    } else {
+        m_firstChanged = std::min(m_firstChanged, row);
+        m_lastChanged = std::max(m_lastChanged, row);
+    }
+    scheduleSync();
 }
 
-void GridModel::rowInserted(int row) {
-    beginInsertRows({}, row, row);
-    ++m_rows;
-    endInsertRows();
+void GridModel::rowInserted(int) {
+    scheduleSync();
 }
 
-void GridModel::rowRemoved(int row) {
-    beginRemoveRows({}, row, row);
-    --m_rows;
-    endRemoveRows();
+void GridModel::rowRemoved(int) {
+    scheduleSync();
 }
 
 void GridModel::currentRowChanged(int row) {
-    emit cursorMoved(row);
+    if (!m_syncPending && row < m_rows)
+        emit cursorMoved(row);
+    else
+        scheduleSync();
 }
 
 void GridModel::controlsEnabled() {

@@ -11,8 +11,10 @@ namespace plataforma {
 
 class MemTable;
 
-// Shows the rows of a MemTable through a list of columns, and follows the
-// table's changes as they happen.
+// Shows the rows of a MemTable through a list of columns. Changes to the
+// table's rows reach the views together when the event being handled is over
+// (or at sync()), so that a loop appending thousands of rows does not make
+// the views lay themselves out once per row.
 class GridModel : public QAbstractTableModel, private TableObserver {
     Q_OBJECT
 
@@ -36,6 +38,12 @@ public:
 
     // Runs before the table posts a row: the view writes unconfirmed input.
     void setPendingInputWriter(std::function<void()> writer) { m_writer = std::move(writer); }
+
+    // Brings the rows the views know of in step with the table now.
+    void sync();
+    // Whether the views are being brought in step: the current row they see
+    // may change then without the operator moving it.
+    bool isSyncing() const { return m_syncing; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -63,11 +71,17 @@ private:
     void commitPendingInput() override;
     void tableDestroyed() override;
     void reload();
+    void scheduleSync();
 
     MemTable* m_table = nullptr;
     QList<GridColumn> m_columns;
     QList<int> m_fields;
     int m_rows = 0;
+    // Rows changed since the last sync; empty when first > last.
+    int m_firstChanged = 0;
+    int m_lastChanged = -1;
+    bool m_syncPending = false;
+    bool m_syncing = false;
     std::function<void()> m_writer;
 };
 

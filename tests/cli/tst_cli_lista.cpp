@@ -74,7 +74,8 @@ void TesteCliLista::usoErrado() {
     const Resultado resultado = executar(argumentos);
     QCOMPARE(resultado.codigo, 2);
     QVERIFY(resultado.saida.isEmpty());
-    QVERIFY(resultado.erros.startsWith("uso: etiquetas-cli"));
+    QVERIFY(resultado.erros.contains("Uso: etiquetas-cli COMANDO [ARGUMENTOS]\n"));
+    QVERIFY(resultado.erros.contains("  lista ARQUIVO "));
 }
 
 QTEST_GUILESS_MAIN(TesteCliLista)

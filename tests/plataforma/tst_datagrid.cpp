@@ -57,6 +57,8 @@ void fill(MemTable& table, int rows) {
         table.post();
     }
     table.first();
+    // The grid sees the new rows once the event that added them is over.
+    QCoreApplication::processEvents();
 }
 
 // Types as the operator does: each key goes to whatever has the focus.
@@ -83,6 +85,7 @@ private slots:
     void cleanup();
     void closedTableShowsTitlesOnly();
     void showsFormattedValues();
+    void appendedRowsReachTheGridTogether();
     void tableCursorMovesTheGrid();
     void gridMovesTheTableCursor();
     void appendAttemptRefusedSilently_data();
@@ -147,6 +150,16 @@ void TestDataGrid::showsFormattedValues() {
     QCOMPARE(model->index(0, Description).data(Qt::BackgroundRole).value<QColor>(),
              QColor(0xFF, 0xFF, 0xAE));
     QCOMPARE(model->index(0, Code).data(Qt::BackgroundRole), QVariant());
+}
+
+void TestDataGrid::appendedRowsReachTheGridTogether() {
+    QSignalSpy inserted(m_grid->model(), &QAbstractItemModel::rowsInserted);
+    fill(*m_table, 1000);
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(m_grid->model()->rowCount(), 1000);
+    QCOMPARE(m_grid->currentIndex().row(), 0);
+    m_table->last();
+    QCOMPARE(m_grid->currentIndex().row(), 999);
 }
 
 void TestDataGrid::tableCursorMovesTheGrid() {
