@@ -162,7 +162,7 @@ private slots:
     void alterarLinear_data();
     void alterarLinear();
     void ordemDeTabulacao();
-    void aceleradorDoLinear();
+    void aceleradores();
 };
 
 void TesteTFEtiquet::init() {
@@ -516,9 +516,16 @@ void TesteTFEtiquet::ordemDeTabulacao() {
     QCOMPARE(QApplication::focusWidget(), grade());
 }
 
-void TesteTFEtiquet::aceleradorDoLinear() {
+void TesteTFEtiquet::aceleradores() {
+    carregarTres();
     teclar(Qt::Key_L, Qt::AltModifier);
     QVERIFY(controle<plataforma::SpinEdit>("AltLinear")->isAncestorOf(QApplication::focusWidget()));
+    teclar(Qt::Key_A, Qt::ControlModifier);
+    digitar(QStringLiteral("4"));
+    // The button shows itself pressed for a moment before it acts.
+    teclar(Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(quantidade(0), 4);
+    QCOMPARE(quantidade(2), 4);
 }
 
 int main(int argc, char** argv) {
