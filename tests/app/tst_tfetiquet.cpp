@@ -141,6 +141,7 @@ private slots:
     void antesDaPrimeiraCarga();
     void f3Carrega_data();
     void f3Carrega();
+    void ultimaLinhaLidaAVista();
     void f3ComEditorAberto();
     void botaoCarregaEGuardaONome();
     void dialogoCancelado();
@@ -232,6 +233,17 @@ void TesteTFEtiquet::f3Carrega() {
     QCOMPARE(tabela().currentRow(), 1);
     QCOMPARE(espiao.vezes, 1);
     QVERIFY(operador.caixas.isEmpty());
+}
+
+void TesteTFEtiquet::ultimaLinhaLidaAVista() {
+    QByteArray conteudo = "h\n";
+    for (int codigo = 1; codigo <= 200; ++codigo)
+        conteudo += QByteArray::number(codigo) + ";Produto\n";
+    Operador operador({gravar(QStringLiteral("longa.csv"), conteudo)});
+    teclar(Qt::Key_F3);
+    QCOMPARE(tabela().currentRow(), 199);
+    QTRY_COMPARE(grade()->currentIndex().row(), 199);
+    QVERIFY(grade()->viewport()->rect().contains(grade()->visualRect(grade()->currentIndex())));
 }
 
 void TesteTFEtiquet::f3ComEditorAberto() {
