@@ -153,6 +153,7 @@ private slots:
     void tabEntreCelulasEditaveis();
     void letraNaQuantidade();
     void quantidadeDigitada();
+    void quantidadeApagada();
     void quantidadeInvalida();
     void descricaoMinuscula();
     void mensagensDeGuarda_data();
@@ -394,6 +395,21 @@ void TesteTFEtiquet::quantidadeDigitada() {
     teclar(Qt::Key_Down);
     QTRY_COMPARE(quantidade(0), 12);
     QCOMPARE(tabela().currentRow(), 1);
+}
+
+void TesteTFEtiquet::quantidadeApagada() {
+    carregarTres();
+    grade()->setFocus();
+    grade()->setCurrentIndex(grade()->model()->index(1, Qtde));
+    Operador operador;
+    teclar(Qt::Key_F2);
+    teclar(Qt::Key_A, Qt::ControlModifier);
+    teclar(Qt::Key_Backspace);
+    teclar(Qt::Key_Down);
+    QTRY_VERIFY(std::holds_alternative<std::monostate>(
+        tabela().value(1, tabela().fieldIndex(lista::CQTDE))));
+    QCOMPARE(grade()->model()->index(1, Qtde).data().toString(), QString());
+    QVERIFY(operador.caixas.isEmpty());
 }
 
 void TesteTFEtiquet::quantidadeInvalida() {
