@@ -200,6 +200,8 @@ plataforma::DataGrid* TFConfigImpressaoModelo::criarGrade(const QString& nome,
     grade->setFrameShape(QFrame::NoFrame);
     grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grade->setTitleColors(QColor(0xE0, 0xE0, 0xE0), Qt::black);
+    // Right of the last column the title row is the list's own white.
+    grade->setStyleSheet(QStringLiteral("QHeaderView { background-color: white; }"));
     grade->setVerticalLines(false);
     grade->setTable(&lista);
 
@@ -232,9 +234,11 @@ void TFConfigImpressaoModelo::adiarClique(plataforma::DataGrid* grade,
     });
 }
 
+// Client area on client area: the frames are the window system's, alike for
+// both windows, and not known before the catalogue shows.
 void TFConfigImpressaoModelo::centralizarSobre(const QWidget* janela) {
-    const QRect area = janela ? janela->frameGeometry() : screen()->availableGeometry();
-    move(area.center() - rect().center());
+    const QRect area = janela ? janela->geometry() : screen()->availableGeometry();
+    setGeometry(rect().translated(area.center() - rect().center()));
 }
 
 int TFConfigImpressaoModelo::exec() {
