@@ -20,15 +20,15 @@ QPixmap FiguraEtiqueta() {
     QPainter p(&figura);
     p.setRenderHint(QPainter::Antialiasing);
 
-    // The tag: a card with its left end cut to a point, tilted a little.
+    // The tag: a card with its left end cut to a point, tilted up.
     p.translate(16, 16);
-    p.rotate(-20);
+    p.rotate(-30);
     QPainterPath etiqueta;
-    etiqueta.moveTo(-14, 0);
-    etiqueta.lineTo(-8, -8);
-    etiqueta.lineTo(14, -8);
-    etiqueta.lineTo(14, 8);
-    etiqueta.lineTo(-8, 8);
+    etiqueta.moveTo(-16, 0);
+    etiqueta.lineTo(-9, -9);
+    etiqueta.lineTo(15, -9);
+    etiqueta.lineTo(15, 9);
+    etiqueta.lineTo(-9, 9);
     etiqueta.closeSubpath();
     p.setPen(QPen(QColor(0x1E, 0x6B, 0x3A), 1.5));
     p.setBrush(QColor(0xFF, 0xE0, 0x82));
@@ -36,16 +36,15 @@ QPixmap FiguraEtiqueta() {
 
     // The hole for the string.
     p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(-8, 0), 2, 2);
+    p.drawEllipse(QPointF(-9, 0), 2.2, 2.2);
 
     // A short bar code across the card.
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
-    const int larguras[] = {1, 2, 1, 1, 2, 1, 2, 1};
     qreal x = -3;
-    for (int largura : larguras) {
-        p.drawRect(QRectF(x, -5, largura * 0.9, 10));
-        x += largura * 0.9 + 1;
+    for (qreal largura : {2.0, 1.0, 1.0, 2.0, 1.0, 2.0, 1.0}) {
+        p.drawRect(QRectF(x, -5.5, largura, 11));
+        x += largura + 1.2;
     }
     return figura;
 }

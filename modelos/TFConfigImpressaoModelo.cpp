@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -201,7 +202,11 @@ plataforma::DataGrid* TFConfigImpressaoModelo::criarGrade(const QString& nome,
     grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grade->setTitleColors(QColor(0xE0, 0xE0, 0xE0), Qt::black);
     // Right of the last column the title row is the list's own white.
-    grade->setStyleSheet(QStringLiteral("QHeaderView { background-color: white; }"));
+    QPalette cores = grade->horizontalHeader()->palette();
+    cores.setColor(QPalette::Window, Qt::white);
+    cores.setColor(QPalette::Button, Qt::white);
+    cores.setColor(QPalette::Base, Qt::white);
+    grade->horizontalHeader()->setPalette(cores);
     grade->setVerticalLines(false);
     grade->setTable(&lista);
 
