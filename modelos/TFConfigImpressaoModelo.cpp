@@ -57,8 +57,8 @@ QWidget* faixa(QWidget* pai, int topo, int altura) {
 }
 
 // A rule of full stops whose dots sit on the given line of the band.
-void regraPontilhada(QWidget* faixa, int linhaDosPontos) {
-    auto* regra = new QLabel(QString(179, u'.'), faixa);
+void regraPontilhada(QWidget* banda, int linhaDosPontos) {
+    auto* regra = new QLabel(QString(179, u'.'), banda);
     regra->adjustSize();
     regra->move((Largura - regra->width()) / 2, linhaDosPontos - regra->fontMetrics().ascent());
 }
@@ -117,14 +117,20 @@ TFConfigImpressaoModelo::TFConfigImpressaoModelo(QWidget* parent)
     montarCabecalho();
     montarCorpo();
     montarRodape();
-    for (plataforma::MemTable* lista : {&MemoZebra, &MemoArgox, &MemoComum})
+    for (plataforma::MemTable* lista : {&MemoZebra, &MemoArgox, &MemoComum}) {
         lista->setAfterScrollHook([this](plataforma::MemTable&) { MemoComumAfterScroll(); });
+    }
 
-    // Key preview: the catalogue sees every key of its own window first.
-    installEventFilter(this);
-    for (QWidget* controle : findChildren<QWidget*>())
-        controle->installEventFilter(this);
     montarSaveDialog();
+
+    // Key preview: the catalogue sees every key of its own window first, but
+    // not those of the windows it opens, such as the save dialog.
+    installEventFilter(this);
+    for (QWidget* controle : findChildren<QWidget*>()) {
+        if (controle->window() == this) {
+            controle->installEventFilter(this);
+        }
+    }
 }
 
 void TFConfigImpressaoModelo::montarCabecalho() {
@@ -264,8 +270,9 @@ bool TFConfigImpressaoModelo::event(QEvent* evento) {
 }
 
 bool TFConfigImpressaoModelo::eventFilter(QObject* alvo, QEvent* evento) {
-    if (evento->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(evento)->key()))
+    if (evento->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(evento)->key())) {
         return true;
+    }
     return QDialog::eventFilter(alvo, evento);
 }
 
@@ -277,8 +284,9 @@ void TFConfigImpressaoModelo::FormShow() {
 }
 
 bool TFConfigImpressaoModelo::FormKeyDown(int tecla) {
-    if (tecla != Qt::Key_Escape)
+    if (tecla != Qt::Key_Escape) {
         return false;
+    }
     btnFechar->click();
     return true;
 }
@@ -300,10 +308,12 @@ void TFConfigImpressaoModelo::PreencherComum() {
 }
 
 void TFConfigImpressaoModelo::OcultarBarras() {
-    for (plataforma::DataGrid* grade : {DBGrid1, GridZebra, GridArgox})
+    for (plataforma::DataGrid* grade : {DBGrid1, GridZebra, GridArgox}) {
         grade->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (plataforma::DataGrid* grade : {DBGrid1, GridZebra, GridArgox})
+    }
+    for (plataforma::DataGrid* grade : {DBGrid1, GridZebra, GridArgox}) {
         grade->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
 }
 
 void TFConfigImpressaoModelo::MemoComumAfterScroll() {
@@ -337,8 +347,9 @@ void TFConfigImpressaoModelo::salvarDaLista(const plataforma::DataGrid& grade,
 
 std::optional<QString> TFConfigImpressaoModelo::perguntarArquivo(const QString& nomeSugerido) {
     SaveDialog1->selectFile(nomeSugerido);
-    if (SaveDialog1->exec() != QDialog::Accepted)
+    if (SaveDialog1->exec() != QDialog::Accepted) {
         return std::nullopt;
+    }
     return SaveDialog1->selectedFiles().value(0);
 }
 
@@ -362,8 +373,9 @@ void TFConfigImpressaoModelo::DBGrid1DrawColumnCell(QPainter& pintor, const QRec
 void TFConfigImpressaoModelo::desenharCelula(const plataforma::DataGrid& grade, QPainter& pintor,
                                              const QRect& celula, int linha, int coluna) const {
     const plataforma::MemTable& lista = *grade.table();
-    if (lista.isEmpty())
+    if (lista.isEmpty()) {
         return;
+    }
     const int registro = linha + 1;
     pintor.fillRect(celula, registro % 2 == 1 ? QColor(Qt::white) : QColor(0xEE, 0xEE, 0xEE));
     QFont fonte = grade.font();

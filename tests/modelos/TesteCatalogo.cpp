@@ -183,6 +183,7 @@ private slots:
     void init();
     void listasEmCadaAbertura();
     void salvarPeloDialogoDeArquivo();
+    void cancelarNaoGrava();
     void salvarDeCadaLista_data();
     void salvarDeCadaLista();
     void arquivoExistente_data();
@@ -248,6 +249,22 @@ void TesteCatalogo::salvarPeloDialogoDeArquivo() {
     QCOMPARE(conteudo(esperado), fluxoDoModelo(7));
     QCOMPARE(QDir(m_pasta->path()).entryList(QDir::Files),
              QStringList{"A4 2 Colunas 11cm x 3cm.rtm"});
+}
+
+void TesteCatalogo::cancelarNaoGrava() {
+    const QString antes = QDir::currentPath();
+    QDir::setCurrent(m_pasta->path());
+    abrirCom([&](TFConfigImpressaoModelo& catalogo) {
+        AoAbrir dialogo(&catalogo, [](QWidget* janela) {
+            QTest::keyClick(janela->focusWidget() ? janela->focusWidget() : janela, Qt::Key_Escape);
+        });
+        clicar(*grade(catalogo, "GridZebra"), 0, "salvar");
+        QCOMPARE(dialogo.vezes(), 1);
+        // Esc in the save dialog is the save dialog's, not the catalogue's.
+        QVERIFY(catalogo.isVisible());
+    });
+    QDir::setCurrent(antes);
+    QVERIFY(QDir(m_pasta->path()).isEmpty());
 }
 
 void TesteCatalogo::salvarDeCadaLista_data() {
