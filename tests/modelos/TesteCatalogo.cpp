@@ -461,13 +461,16 @@ void TesteCatalogo::centradoNaJanelaAtiva() {
              qPrintable(QStringLiteral("%1,%2").arg(centro.x()).arg(centro.y())));
 }
 
+// The picture checked here is kept when ETIQUETAS_CAPTURA names a PNG file, so
+// that a person can look at the catalogue, for instance under xvfb-run:
+//   ETIQUETAS_CAPTURA=/tmp/catalogo.png QT_QPA_PLATFORM=xcb xvfb-run -a teste_catalogo aparencia
 void TesteCatalogo::aparencia() {
     abrirCom([&](TFConfigImpressaoModelo& catalogo) {
         QCOMPARE(catalogo.windowTitle(), "Modelos de etiquetas");
         QCOMPARE(catalogo.size(), QSize(560, 455));
         QCOMPARE(catalogo.minimumSize(), catalogo.maximumSize());
         QVERIFY(catalogo.windowFlags() & Qt::WindowCloseButtonHint);
-        QVERIFY(!(catalogo.windowFlags() & (Qt::WindowMinMaxButtonsHint)));
+        QVERIFY(!(catalogo.windowFlags() & Qt::WindowMinMaxButtonsHint));
         const QImage imagem = catalogo.grab().toImage();
         if (const QString destino = qEnvironmentVariable("ETIQUETAS_CAPTURA"); !destino.isEmpty()) {
             QVERIFY(imagem.save(destino));
