@@ -113,9 +113,9 @@ void DataGrid::followTableCursor(int row) {
     if (row < 0) {
         setCurrentIndex({});
     } else {
-        const int column = currentIndex().isValid() ? currentIndex().column()
-                                                    : horizontalHeader()->logicalIndex(0);
-        setCurrentIndex(m_model->index(row, std::max(column, 0)));
+        const int column =
+            currentIndex().isValid() ? currentIndex().column() : firstVisibleColumn();
+        setCurrentIndex(m_model->index(row, column));
     }
     m_following = false;
 }
@@ -189,7 +189,7 @@ void DataGrid::keyPressEvent(QKeyEvent* event) {
     } else if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
                tabKeyNavigation()) {
         const QModelIndex next = nextEditableCell(event->key() == Qt::Key_Tab);
-        if (next != currentIndex())
+        if (next.isValid())
             setCurrentIndex(next);
     } else if (plain && event->key() == Qt::Key_Escape && t && t->isOpen() &&
                t->state() != MemTable::State::Browse) {
@@ -205,6 +205,15 @@ void DataGrid::focusOutEvent(QFocusEvent* event) {
     QTableView::focusOutEvent(event);
     if (!isAncestorOf(QApplication::focusWidget()))
         cancelUnchangedNewRow();
+}
+
+int DataGrid::firstVisibleColumn() const {
+    for (int visual = 0; visual < m_model->columnCount(); ++visual) {
+        const int logical = horizontalHeader()->logicalIndex(visual);
+        if (!isColumnHidden(logical))
+            return logical;
+    }
+    return 0;
 }
 
 QList<int> DataGrid::editableColumns() const {
@@ -231,14 +240,14 @@ QModelIndex DataGrid::nextEditableCell(bool forward) {
             return m_model->index(here.row() + 1, columns.first());
         appendRow();
         const QModelIndex now = currentIndex();
-        return now.row() != here.row() ? m_model->index(now.row(), columns.first()) : here;
+        return now.row() != here.row() ? m_model->index(now.row(), columns.first()) : QModelIndex();
     }
     for (auto it = columns.crbegin(); it != columns.crend(); ++it)
         if (horizontalHeader()->visualIndex(*it) < visualHere)
             return m_model->index(here.row(), *it);
     if (here.row() > 0)
         return m_model->index(here.row() - 1, columns.last());
-    return here;
+    return {};
 }
 
 QModelIndex DataGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {

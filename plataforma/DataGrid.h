@@ -49,8 +49,10 @@ private:
     void closeOpenEditor();
     void applyWidths();
     int defaultWidth(const GridColumn& column) const;
+    int firstVisibleColumn() const;
     // Editable visible columns, in the order the operator sees them.
     QList<int> editableColumns() const;
+    // Invalid when there is no cell to go to, the table having refused a row.
     QModelIndex nextEditableCell(bool forward);
 
     GridModel* m_model;

@@ -19,6 +19,33 @@ void reportException(std::exception_ptr error);
 // into that handling.
 void reportExceptionLater(std::exception_ptr error);
 
+// Qt's own code is not built for exceptions: one that unwinds through it skips
+// Qt's clean-up. Application::notify reports whatever reaches the event loop,
+// but handlers that Qt calls should stop their errors themselves:
+
+// For event handlers and event filters: runs the action and reports what it
+// throws, as the event loop would. False when it threw (a SilentAbort too),
+// so that the handler can consume the event:
+//   if (!reportErrors([&] { FormKeyDown(event); })) event->accept();
+template <typename Action> bool reportErrors(Action&& action) {
+    try {
+        std::forward<Action>(action)();
+        return true;
+    } catch (...) {
+        reportException(std::current_exception());
+        return false;
+    }
+}
+
+// For handlers connected to signals:
+//   connect(button, &QPushButton::clicked, this, reportingErrors([this] { load(); }));
+template <typename Handler> auto reportingErrors(Handler handler) {
+    return [handler = std::move(handler)]<typename... Args>(
+        Args && ... args) requires std::invocable<const Handler&, Args...> {
+        reportErrors([&] { handler(std::forward<Args>(args)...); });
+    };
+}
+
 // The executable's file name without its extension.
 QString applicationTitle();
 

@@ -52,7 +52,8 @@ bool matches(QStringView text, QStringView key, MemTable::LocateOptions options)
 MemTable::MemTable(QString name) : m_name(std::move(name)) {}
 
 MemTable::~MemTable() {
-    for (TableObserver* observer : m_observers)
+    const std::vector<TableObserver*> observers = m_observers;
+    for (TableObserver* observer : observers)
         observer->tableDestroyed();
 }
 
@@ -61,7 +62,9 @@ Field& MemTable::addField(const QString& name, FieldType type, int size) {
         throw Exception(QStringLiteral("Fields cannot be added to an open table"));
     if (fieldIndex(name) >= 0)
         throw Exception(QStringLiteral("Duplicate field name '%1'").arg(name));
-    m_latin1Names.push_back(name.toLatin1());
+    const bool ascii =
+        std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
+    m_asciiNames.push_back(ascii ? name.toLatin1() : QByteArray());
     return m_fields.emplace_back(name, type, size);
 }
 
@@ -76,11 +79,13 @@ Field& MemTable::field(FieldRef ref) {
 int MemTable::fieldIndex(QAnyStringView name) const {
     // Callers nearly always spell the name as it was defined: try that first,
     // byte for byte, since the case-insensitive comparison is many times slower.
+    // An ASCII name has the same bytes in Latin-1 and in UTF-8.
     const auto sameAs = [this](auto view, std::size_t i) {
         if constexpr (std::is_same_v<decltype(view), QStringView>)
             return view == m_fields[i].name();
         else
-            return QByteArrayView(view.data(), view.size()) == m_latin1Names[i];
+            return !m_asciiNames[i].isEmpty() &&
+                   QByteArrayView(view.data(), view.size()) == m_asciiNames[i];
     };
     const int exact = name.visit([&](auto view) {
         for (std::size_t i = 0; i < m_fields.size(); ++i)
@@ -227,7 +232,7 @@ bool MemTable::locate(FieldRef fieldRef, const QString& value, LocateOptions opt
     requireOpen();
     checkBrowseMode();
     const int column = resolve(fieldRef);
-    const Field& def = m_fields[static_cast<std::size_t>(column)];
+    const Field& def = m_fields[column];
     for (int row = 0, rows = rowCount(); row < rows; ++row) {
         const FieldValue& cell = this->value(row, column);
         const QString* text = std::get_if<QString>(&cell);
@@ -340,15 +345,15 @@ bool MemTable::isNull(FieldRef ref) const {
 
 qint32 MemTable::asInteger(FieldRef ref) const {
     const int column = readable(ref);
-    if (m_fields[static_cast<std::size_t>(column)].type() != FieldType::Integer)
-        throw readError(m_fields[static_cast<std::size_t>(column)], FieldType::Integer);
+    if (m_fields[column].type() != FieldType::Integer)
+        throw readError(m_fields[column], FieldType::Integer);
     const auto* number = std::get_if<qint32>(&currentValue(column));
     return number ? *number : 0;
 }
 
 QString MemTable::asString(FieldRef ref) const {
     const int column = readable(ref);
-    return m_fields[static_cast<std::size_t>(column)].editText(currentValue(column));
+    return m_fields[column].editText(currentValue(column));
 }
 
 Money MemTable::asMoney(FieldRef ref) const {
@@ -358,9 +363,9 @@ Money MemTable::asMoney(FieldRef ref) const {
         return *money;
     if (const auto* number = std::get_if<qint32>(&v))
         return Money::fromUnits(qint64{*number} * Money::UnitsPerWhole);
-    const FieldType type = m_fields[static_cast<std::size_t>(column)].type();
+    const FieldType type = m_fields[column].type();
     if (type != FieldType::Money && type != FieldType::Integer)
-        throw readError(m_fields[static_cast<std::size_t>(column)], FieldType::Money);
+        throw readError(m_fields[column], FieldType::Money);
     return {};
 }
 
@@ -370,16 +375,16 @@ double MemTable::asFloat(FieldRef ref) const {
 
 Date MemTable::asDate(FieldRef ref) const {
     const int column = readable(ref);
-    if (m_fields[static_cast<std::size_t>(column)].type() != FieldType::Date)
-        throw readError(m_fields[static_cast<std::size_t>(column)], FieldType::Date);
+    if (m_fields[column].type() != FieldType::Date)
+        throw readError(m_fields[column], FieldType::Date);
     const auto* date = std::get_if<Date>(&currentValue(column));
     return date ? *date : Date();
 }
 
 QByteArray MemTable::asBytes(FieldRef ref) const {
     const int column = readable(ref);
-    if (m_fields[static_cast<std::size_t>(column)].type() != FieldType::Blob)
-        throw readError(m_fields[static_cast<std::size_t>(column)], FieldType::Blob);
+    if (m_fields[column].type() != FieldType::Blob)
+        throw readError(m_fields[column], FieldType::Blob);
     const auto* bytes = std::get_if<QByteArray>(&currentValue(column));
     return bytes ? *bytes : QByteArray();
 }
@@ -395,14 +400,14 @@ template <typename Shown>
 void MemTable::storeMoney(int column, std::optional<Money> value, Shown shown) {
     const std::optional<Money> stored = value ? value->toFieldValue() : std::nullopt;
     if (!stored)
-        throw moneyRangeError(shown(), m_fields[static_cast<std::size_t>(column)].name());
+        throw moneyRangeError(shown(), m_fields[column].name());
     store(column, *stored);
 }
 
 void MemTable::setInteger(FieldRef ref, qint32 value) {
     requireEditing();
     const int column = resolve(ref);
-    switch (m_fields[static_cast<std::size_t>(column)].type()) {
+    switch (m_fields[column].type()) {
     case FieldType::Integer:
         store(column, value);
         break;
@@ -411,14 +416,14 @@ void MemTable::setInteger(FieldRef ref, qint32 value) {
                    [value] { return QString::number(value); });
         break;
     default:
-        throw writeError(m_fields[static_cast<std::size_t>(column)], FieldType::Integer);
+        throw writeError(m_fields[column], FieldType::Integer);
     }
 }
 
 void MemTable::setString(FieldRef ref, const QString& value) {
     requireEditing();
     const int column = resolve(ref);
-    const Field& def = m_fields[static_cast<std::size_t>(column)];
+    const Field& def = m_fields[column];
     if (def.type() == FieldType::Text) {
         store(column, value.size() > def.size() ? value.left(def.size()) : value);
     } else if (def.type() == FieldType::Integer) {
@@ -438,32 +443,32 @@ void MemTable::setString(FieldRef ref, const QString& value) {
 void MemTable::setMoney(FieldRef ref, Money value) {
     requireEditing();
     const int column = resolve(ref);
-    if (m_fields[static_cast<std::size_t>(column)].type() != FieldType::Money)
-        throw writeError(m_fields[static_cast<std::size_t>(column)], FieldType::Money);
+    if (m_fields[column].type() != FieldType::Money)
+        throw writeError(m_fields[column], FieldType::Money);
     storeMoney(column, value, [value] { return NumberFormat().format(value); });
 }
 
 void MemTable::setFloat(FieldRef ref, double value) {
     requireEditing();
     const int column = resolve(ref);
-    if (m_fields[static_cast<std::size_t>(column)].type() != FieldType::Money)
-        throw writeError(m_fields[static_cast<std::size_t>(column)], FieldType::Money);
+    if (m_fields[column].type() != FieldType::Money)
+        throw writeError(m_fields[column], FieldType::Money);
     storeMoney(column, Money::fromDouble(value), [value] { return NumberFormat().format(value); });
 }
 
 void MemTable::setDate(FieldRef ref, Date value) {
     requireEditing();
     const int column = resolve(ref);
-    if (m_fields[static_cast<std::size_t>(column)].type() != FieldType::Date)
-        throw writeError(m_fields[static_cast<std::size_t>(column)], FieldType::Date);
+    if (m_fields[column].type() != FieldType::Date)
+        throw writeError(m_fields[column], FieldType::Date);
     store(column, value);
 }
 
 void MemTable::setBytes(FieldRef ref, const QByteArray& value) {
     requireEditing();
     const int column = resolve(ref);
-    if (m_fields[static_cast<std::size_t>(column)].type() != FieldType::Blob)
-        throw writeError(m_fields[static_cast<std::size_t>(column)], FieldType::Blob);
+    if (m_fields[column].type() != FieldType::Blob)
+        throw writeError(m_fields[column], FieldType::Blob);
     store(column, value);
 }
 
@@ -481,13 +486,13 @@ const FieldValue& MemTable::value(int row, int column) const {
 QString MemTable::displayText(int row, int column) const {
     if (column < 0 || column >= fieldCount())
         return {};
-    return m_fields[static_cast<std::size_t>(column)].displayText(value(row, column));
+    return m_fields[column].displayText(value(row, column));
 }
 
 QString MemTable::editText(int row, int column) const {
     if (column < 0 || column >= fieldCount())
         return {};
-    return m_fields[static_cast<std::size_t>(column)].editText(value(row, column));
+    return m_fields[column].editText(value(row, column));
 }
 
 void MemTable::disableControls() {

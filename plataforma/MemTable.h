@@ -77,6 +77,7 @@ public:
     void append();
     // Puts the current row in Edit state; on an empty table, appends instead.
     void edit();
+    // Posting or cancelling a row that is not being edited does nothing.
     void post();
     void cancel();
     bool isModified() const { return m_modified; }
@@ -138,7 +139,8 @@ private:
 
     QString m_name;
     std::vector<Field> m_fields;
-    std::vector<QByteArray> m_latin1Names;
+    // Each field's name in bytes when it is plain ASCII, else empty.
+    std::vector<QByteArray> m_asciiNames;
     RowStore m_rows;
     // The current row as it was before edit(), to restore on cancel().
     std::vector<FieldValue> m_saved;

@@ -188,20 +188,25 @@ void TestDataGrid::gridMovesTheTableCursor() {
 
 void TestDataGrid::appendAttemptRefusedSilently_data() {
     QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("key");
-    QTest::newRow("down") << int(Price) << int(Qt::Key_Down);
-    QTest::newRow("insert") << int(Code) << int(Qt::Key_Insert);
-    QTest::newRow("tab-past-the-end") << int(Quantity) << int(Qt::Key_Tab);
+    QTest::newRow("down") << int(Price) << "" << int(Qt::Key_Down);
+    QTest::newRow("insert") << int(Code) << "" << int(Qt::Key_Insert);
+    QTest::newRow("tab-past-the-end") << int(Quantity) << "" << int(Qt::Key_Tab);
+    QTest::newRow("down-while-editing") << int(Quantity) << "3" << int(Qt::Key_Down);
+    QTest::newRow("tab-while-editing") << int(Quantity) << "3" << int(Qt::Key_Tab);
 }
 
 void TestDataGrid::appendAttemptRefusedSilently() {
     QFETCH(int, column);
+    QFETCH(QString, typed);
     QFETCH(int, key);
     fill(*m_table, 3);
     m_table->setNewRecordHook([](MemTable&) { throw plataforma::SilentAbort(); });
     m_grid->setCurrentIndex(m_grid->model()->index(2, column));
     QCOMPARE(m_table->currentRow(), 2);
     ModalAnswer answer;
+    type(typed);
     press(Qt::Key(key));
     QTest::qWait(50);
     QCOMPARE(answer.answered(), 0);
@@ -210,6 +215,8 @@ void TestDataGrid::appendAttemptRefusedSilently() {
     QCOMPARE(m_table->currentRow(), 2);
     QCOMPARE(m_grid->currentIndex().row(), 2);
     QCOMPARE(m_table->state(), MemTable::State::Browse);
+    // What was typed before the refused row is kept.
+    QCOMPARE(m_table->asInteger("CQTDE"), typed.isEmpty() ? 1 : typed.toInt());
 }
 
 void TestDataGrid::downOnLastRowAppendsWhenAllowed() {

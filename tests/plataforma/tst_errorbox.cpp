@@ -51,6 +51,8 @@ private slots:
     void eventLoopShowsUncaughtErrors_data();
     void eventLoopShowsUncaughtErrors();
     void silentAbortShowsNothing();
+    void errorFromAClickHandler();
+    void errorFromAKeyHandler();
     void attentionBox();
     void platformErrorTexts();
 };
@@ -147,6 +149,59 @@ void TestErrorBox::silentAbortShowsNothing() {
     QTRY_VERIFY(raised);
     QTest::qWait(100);
     QCOMPARE(answer.answered(), 0);
+}
+
+void TestErrorBox::errorFromAClickHandler() {
+    QPushButton button("Carregar");
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, plataforma::reportingErrors([&] {
+        if (++clicks == 1)
+            throw plataforma::IoError(plataforma::IoError::FileNotOpenForInput);
+    }));
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QString shown;
+    ModalAnswer answer([&](QWidget* w) { shown = read(w).text; });
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(answer.answered(), 1);
+    QCOMPARE(shown, "I/O error 104.");
+    QVERIFY(!button.isDown());
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(clicks, 2);
+}
+
+void TestErrorBox::errorFromAKeyHandler() {
+    struct Window : QWidget {
+        int swallowed = 0;
+
+        void keyPressEvent(QKeyEvent* event) override {
+            if (plataforma::reportErrors([&] { formKeyDown(event); }))
+                QWidget::keyPressEvent(event);
+            else
+                ++swallowed;
+        }
+
+        static void formKeyDown(QKeyEvent* event) {
+            if (event->key() == Qt::Key_Delete && event->modifiers() & Qt::ControlModifier)
+                throw plataforma::SilentAbort();
+            if (event->key() == Qt::Key_F3)
+                throw plataforma::IoError(plataforma::IoError::FileNotOpenForInput);
+        }
+    } window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    {
+        ModalAnswer silent;
+        QTest::keyClick(&window, Qt::Key_Delete, Qt::ControlModifier);
+        QTest::qWait(50);
+        QCOMPARE(silent.answered(), 0);
+        QCOMPARE(window.swallowed, 1);
+    }
+    QString shown;
+    ModalAnswer answer([&](QWidget* w) { shown = read(w).text; });
+    QTest::keyClick(&window, Qt::Key_F3);
+    QCOMPARE(answer.answered(), 1);
+    QCOMPARE(shown, "I/O error 104.");
 }
 
 void TestErrorBox::attentionBox() {
