@@ -4,6 +4,7 @@
 #include "modelos/FigurasCatalogo.h"
 #include "modelos/SalvarModelo.h"
 #include "plataforma/DataGrid.h"
+#include "plataforma/ErrorBox.h"
 #include "plataforma/Exception.h"
 #include "plataforma/GridModel.h"
 #include "util/Confirma.h"
@@ -27,21 +28,6 @@ constexpr int Altura = 455;
 constexpr int AlturaCabecalho = 41;
 constexpr int AlturaRodape = 34;
 constexpr int LarguraSalvar = 68;
-
-// A cell click is handled once the grid has finished with the mouse, so that an
-// export error leaves through the application object's own event handling
-// rather than through the grid's.
-class CliqueNaCelula : public QEvent {
-public:
-    explicit CliqueNaCelula(std::function<void()> acao) : QEvent(tipo()), tratar(std::move(acao)) {}
-
-    static QEvent::Type tipo() {
-        static const auto registrado = static_cast<QEvent::Type>(QEvent::registerEventType());
-        return registrado;
-    }
-
-    std::function<void()> tratar;
-};
 
 QFont arial(int pixels, bool negrito = false) {
     QFont fonte(QStringLiteral("Arial"));
@@ -154,9 +140,9 @@ void TFConfigImpressaoModelo::montarCorpo() {
     secao(m_corpo, QStringLiteral("Impressora comum papel A4"), {232, 8, 295, 35});
     DBGrid1 = criarGrade(QStringLiteral("DBGrid1"), MemoComum, 220, {232, 43, 295, 326});
 
-    adiarClique(GridZebra, &TFConfigImpressaoModelo::GridZebraCellClick);
-    adiarClique(GridArgox, &TFConfigImpressaoModelo::GridArgoxCellClick);
-    adiarClique(DBGrid1, &TFConfigImpressaoModelo::GridComumCellClick);
+    ligarClique(GridZebra, &TFConfigImpressaoModelo::GridZebraCellClick);
+    ligarClique(GridArgox, &TFConfigImpressaoModelo::GridArgoxCellClick);
+    ligarClique(DBGrid1, &TFConfigImpressaoModelo::GridComumCellClick);
     GridZebra->setCellPainter([this](QPainter& p, const QRect& celula, int linha, int coluna) {
         GridZebraDrawColumnCell(p, celula, linha, coluna);
     });
@@ -236,13 +222,13 @@ plataforma::DataGrid* TFConfigImpressaoModelo::criarGrade(const QString& nome,
     return grade;
 }
 
-void TFConfigImpressaoModelo::adiarClique(plataforma::DataGrid* grade,
+// An export error ends the click here, in the standard error box, before it
+// could reach the grid's own mouse handling.
+void TFConfigImpressaoModelo::ligarClique(plataforma::DataGrid* grade,
                                           void (TFConfigImpressaoModelo::*tratar)(int)) {
-    connect(grade, &QAbstractItemView::clicked, this, [this, tratar](const QModelIndex& celula) {
-        const int coluna = celula.column();
-        QCoreApplication::postEvent(
-            this, new CliqueNaCelula([this, tratar, coluna] { (this->*tratar)(coluna); }));
-    });
+    connect(grade, &QAbstractItemView::clicked, this,
+            plataforma::reportingErrors(
+                [this, tratar](const QModelIndex& celula) { (this->*tratar)(celula.column()); }));
 }
 
 // Client area on client area: the frames are the window system's, alike for
@@ -259,14 +245,6 @@ int TFConfigImpressaoModelo::exec() {
 
 void TFConfigImpressaoModelo::definirEscolhaDeArquivo(EscolhaDeArquivo escolha) {
     m_escolherArquivo = std::move(escolha);
-}
-
-bool TFConfigImpressaoModelo::event(QEvent* evento) {
-    if (evento->type() == CliqueNaCelula::tipo()) {
-        static_cast<CliqueNaCelula*>(evento)->tratar();
-        return true;
-    }
-    return QDialog::event(evento);
 }
 
 bool TFConfigImpressaoModelo::eventFilter(QObject* alvo, QEvent* evento) {

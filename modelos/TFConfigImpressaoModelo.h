@@ -43,7 +43,7 @@ public:
     bool FormKeyDown(int tecla);
     void btnFecharClick();
     // coluna is the grid's column; only the "salvar" column saves. An export
-    // error leaves the handler as it is.
+    // error leaves the handler as it is; the click's connection reports it.
     void GridZebraCellClick(int coluna);
     void GridArgoxCellClick(int coluna);
     void GridComumCellClick(int coluna);
@@ -53,7 +53,6 @@ public:
     void MemoComumAfterScroll();
 
 protected:
-    bool event(QEvent* evento) override;
     bool eventFilter(QObject* alvo, QEvent* evento) override;
 
 private:
@@ -64,7 +63,7 @@ private:
     void centralizarSobre(const QWidget* janela);
     plataforma::DataGrid* criarGrade(const QString& nome, plataforma::MemTable& lista,
                                      int larguraModelo, const QRect& geometria);
-    void adiarClique(plataforma::DataGrid* grade, void (TFConfigImpressaoModelo::*tratar)(int));
+    void ligarClique(plataforma::DataGrid* grade, void (TFConfigImpressaoModelo::*tratar)(int));
     void PreencherZebra();
     void PreencherArgox();
     void PreencherComum();

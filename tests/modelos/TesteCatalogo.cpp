@@ -96,10 +96,8 @@ QRect celula(const DataGrid& g, int linha, const QString& campo) {
     return g.visualRect(g.model()->index(linha, colunaDoCampo(g, campo)));
 }
 
-// A click on a cell, and what it sets off, to the end.
 void clicar(DataGrid& g, int linha, const QString& campo) {
     QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, celula(g, linha, campo).center());
-    QCoreApplication::sendPostedEvents();
 }
 
 struct Linha {
