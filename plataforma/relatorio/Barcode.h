@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QGlyphRun>
+#include <QList>
+#include <QPainterPath>
+#include <QSizeF>
+#include <QString>
+
+class QPainter;
+
+namespace plataforma::relatorio {
+
+// Everything that shapes a bar code's drawing. Lengths are in millimetres.
+struct BarcodeSpec {
+    QString type;           // the template's bar-code type identifier: "bcEAN_13", "bcCode128", ...
+    QString data;           // printed as given: no blanks are trimmed
+    double moduleWidth = 0; // width of the narrowest bar
+    QSizeF boxSize;         // the control's size; the symbol starts at its top-left corner
+    QFont font;             // human-readable text, sized in points; no point size, no text
+
+    friend bool operator==(const BarcodeSpec& a, const BarcodeSpec& b) {
+        return a.type == b.type && a.data == b.data && a.moduleWidth == b.moduleWidth &&
+               a.boxSize.width() == b.boxSize.width() && a.boxSize.height() == b.boxSize.height() &&
+               a.font == b.font;
+    }
+};
+
+size_t qHash(const BarcodeSpec& spec, size_t seed = 0) noexcept;
+
+// A bar code encoded once and ready to be drawn any number of times.
+//
+// Data that cannot be encoded is not an exception: the barcode is invalid, draws nothing and
+// says why in Portuguese, so that a report can list it and go on with the next control.
+class Barcode {
+public:
+    static Barcode encode(const BarcodeSpec& spec);
+
+    bool isValid() const { return m_error.isEmpty(); }
+    const QString& error() const { return m_error; }
+
+    // Draws on a painter whose user space is in millimetres, into the box of the spec whose
+    // top-left corner is boxTopLeft: bars fill the box's height above the digits. Bars keep the
+    // spec's module width even when the symbol is wider than the box: squeezed bars would scan
+    // as a different code or not at all, while a symbol cut at the box's edge is plain to see
+    // in the preview and fixed by widening the control. Nothing is drawn outside the box.
+    void draw(QPainter& painter, const QPointF& boxTopLeft, const QColor& barColor = Qt::black,
+              const QColor& textColor = Qt::black) const;
+
+private:
+    friend class BarcodeBuilder;
+
+    QString m_error;
+    QSizeF m_boxSize;
+    QPainterPath m_bars;
+    QList<QGlyphRun> m_glyphs; // positioned in m_glyphScale units
+    double m_glyphScale = 0;   // millimetres per glyph unit
+    bool m_clip = false;       // something would fall outside the box
+};
+
+} // namespace plataforma::relatorio
