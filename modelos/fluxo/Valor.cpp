@@ -33,6 +33,8 @@ double deEstendido(const QByteArray& bytes) {
 
 Valor::Valor() : m_marcador(Marcador::Nulo) {}
 
+Valor::Valor(Marcador marcador) : m_marcador(marcador) {}
+
 Valor Valor::inteiro(qint64 numero) {
     Marcador marcador = Marcador::Inteiro64;
     if (numero >= -128 && numero <= 127) {

@@ -67,7 +67,7 @@ public:
 
 private:
     friend class Leitor;
-    explicit Valor(Marcador marcador) : m_marcador(marcador) {}
+    explicit Valor(Marcador marcador);
 
     Marcador m_marcador;
     qint64 m_inteiro = 0;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 #include <zint.h>
@@ -25,11 +26,11 @@ struct ZintDeleter {
 };
 using ZintSymbol = std::unique_ptr<zint_symbol, ZintDeleter>;
 
-// One dark run of modules. Lengths are in modules.
+// One dark run of modules, measured in modules. Guard bars are longer than the others.
 struct Bar {
     double x;
     double width;
-    double height; // in libzint's units, only compared with the other bars
+    double height;
 };
 
 // One human-readable string as libzint places it, in modules.
@@ -61,8 +62,8 @@ QString zintReason(int code) {
     }
 }
 
-// The extents a caption anchored at x may not cross: the nearest long (guard) bars on either
-// side, or the symbol's edges.
+// The width a caption anchored at x may take: up to the nearest guard bar on either side, which
+// reaches down beside the text, or up to the symbol's edges.
 double captionRoom(double x, int alignment, const std::vector<Bar>& bars, double normalHeight,
                    double symbolWidth) {
     double left = 0;
@@ -96,6 +97,21 @@ LaidOutCaption layOut(const Caption& caption, const QFont& font) {
     layout.endLayout();
     return {layout.glyphRuns(), caption.anchor, caption.alignment, line.naturalTextWidth(),
             line.ascent()};
+}
+
+// Captions in the same font join one run: each run costs a text object of its own in a PDF.
+void appendGlyphs(QList<QGlyphRun>& runs, const QGlyphRun& run, QPointF offset) {
+    QList<QPointF> positions = run.positions();
+    for (QPointF& p : positions)
+        p += offset;
+    if (runs.isEmpty() || runs.back().rawFont() != run.rawFont()) {
+        runs.append(run);
+        runs.back().setPositions(positions);
+        return;
+    }
+    QGlyphRun& last = runs.back();
+    last.setGlyphIndexes(last.glyphIndexes() + run.glyphIndexes());
+    last.setPositions(last.positions() + positions);
 }
 
 } // namespace
@@ -145,7 +161,7 @@ BarcodeBuilder::BarcodeBuilder(const BarcodeSpec& spec, const zint_vector& vecto
 }
 
 // The digits keep the control's font but shrink by the smaller of two factors: the one that
-// fits the widest caption into its room between guard bars, and the one that keeps the text
+// fits every caption into its room between guard bars, and the one that keeps the text
 // within half the box's height so that bars remain. Shrinking by the smaller keeps both true
 // without distorting the glyphs.
 void BarcodeBuilder::layOutCaptions() {
@@ -169,7 +185,7 @@ void BarcodeBuilder::placeBars(double barHeight, double textHeight) {
     const double m = m_spec.moduleWidth;
     for (const Bar& bar : m_bars) {
         const double descent = std::min((bar.height - m_normalHeight) * m, textHeight);
-        m_result.m_bars.addRect(bar.x * m, 0, bar.width * m, barHeight + descent);
+        m_result.m_bars.append(QRectF(bar.x * m, 0, bar.width * m, barHeight + descent));
     }
 }
 
@@ -179,13 +195,8 @@ void BarcodeBuilder::placeGlyphs(double baseline) {
         const double shift = laid.alignment == 1 ? 0 : laid.alignment == 2 ? 1 : 0.5;
         const QPointF offset(laid.anchor * m / m_scale - shift * laid.width,
                              baseline / m_scale - laid.ascent);
-        for (QGlyphRun& run : laid.glyphs) {
-            QList<QPointF> positions = run.positions();
-            for (QPointF& p : positions)
-                p += offset;
-            run.setPositions(positions);
-            m_result.m_glyphs.append(run);
-        }
+        for (const QGlyphRun& run : std::as_const(laid.glyphs))
+            appendGlyphs(m_result.m_glyphs, run, offset);
     }
 }
 
@@ -201,7 +212,9 @@ Barcode BarcodeBuilder::build() && {
         placeGlyphs(box.height() - textHeight + m_ascent * m_scale);
         m_result.m_glyphScale = m_scale;
     }
-    QRectF ink = m_result.m_bars.boundingRect();
+    QRectF ink;
+    for (const QRectF& bar : std::as_const(m_result.m_bars))
+        ink |= bar;
     for (const QGlyphRun& run : std::as_const(m_result.m_glyphs)) {
         const QRectF r = run.boundingRect();
         ink |= QRectF(r.topLeft() * m_scale, r.size() * m_scale);
@@ -216,7 +229,11 @@ namespace {
 QString specProblem(const BarcodeSpec& spec, const Symbology* symbology) {
     if (!symbology)
         return u"Tipo de código de barras não suportado: \"%1\""_s.arg(spec.type);
-    if (!(spec.moduleWidth > 0) || !(spec.boxSize.width() > 0) || !(spec.boxSize.height() > 0))
+    const auto positive = [](double length) {
+        return length > 0 && std::isfinite(length);
+    };
+    if (!positive(spec.moduleWidth) || !positive(spec.boxSize.width()) ||
+        !positive(spec.boxSize.height()))
         return u"Dimensões inválidas no código de barras %1"_s.arg(symbology->displayName);
     if (symbology->digits > 0)
         return retailDataProblem(*symbology, spec.data);
@@ -258,7 +275,9 @@ void Barcode::draw(QPainter& painter, const QPointF& boxTopLeft, const QColor& b
     painter.translate(boxTopLeft);
     if (m_clip)
         painter.setClipRect(QRectF(QPointF(), m_boxSize), Qt::IntersectClip);
-    painter.fillPath(m_bars, barColor);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(barColor);
+    painter.drawRects(m_bars.constData(), int(m_bars.size()));
     if (!m_glyphs.isEmpty()) {
         painter.setPen(textColor);
         painter.scale(m_glyphScale, m_glyphScale);

@@ -3,6 +3,7 @@
 #include "plataforma/relatorio/Barcode.h"
 
 #include <QCache>
+#include <algorithm>
 
 namespace plataforma::relatorio {
 
@@ -11,7 +12,7 @@ namespace plataforma::relatorio {
 // Not thread-safe: one cache per rendering thread.
 class BarcodeCache {
 public:
-    explicit BarcodeCache(qsizetype capacity = 512) : m_cache(capacity) {}
+    explicit BarcodeCache(qsizetype capacity = 512) : m_cache(std::max<qsizetype>(capacity, 1)) {}
 
     // The encoded bar code for spec. The reference stays valid until the next call.
     const Barcode& barcode(const BarcodeSpec& spec);

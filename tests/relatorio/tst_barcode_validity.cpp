@@ -83,6 +83,7 @@ void BarcodeValidityTest::badGeometryIsRefused_data() {
     QTest::newRow("module-width-nan") << qQNaN() << QSizeF(40, 15);
     QTest::newRow("no-box-width") << 0.33 << QSizeF(0, 15);
     QTest::newRow("no-box-height") << 0.33 << QSizeF(40, 0);
+    QTest::newRow("infinite-box") << 0.33 << QSizeF(qInf(), 15);
 }
 
 void BarcodeValidityTest::badGeometryIsRefused() {
