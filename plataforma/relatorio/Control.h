@@ -3,6 +3,7 @@
 #include "modelos/fluxo/Objeto.h"
 
 #include <QByteArray>
+#include <QRectF>
 #include <QString>
 
 namespace plataforma::relatorio {
@@ -24,6 +25,10 @@ struct MmBox {
     int height = 0;
 
     bool operator==(const MmBox&) const = default;
+
+    QRectF inMillimetres() const {
+        return {left / 1000.0, top / 1000.0, width / 1000.0, height / 1000.0};
+    }
 };
 
 // The font of a text, or of a bar code's digits. The colour is the template's identifier

@@ -156,6 +156,10 @@ void Report::setDataPipelineName(const QString& name) {
     bind();
 }
 
+Pipeline* Report::pipelineNamed(const QString& name) const {
+    return m_pipelines ? m_pipelines->find(name) : nullptr;
+}
+
 QString Report::onPageRequest() const {
     return p::text(m_tree, u"OnPageRequest");
 }

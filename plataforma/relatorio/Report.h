@@ -77,6 +77,8 @@ public:
     void setDataPipelineName(const QString& name);
     // The bound pipeline, or null.
     Pipeline* pipeline() const { return m_pipeline; }
+    // The pipeline registered under name (a control may name its own), or null.
+    Pipeline* pipelineNamed(const QString& name) const;
 
     // The name of the page-request handler, empty when the layout names none.
     QString onPageRequest() const;
