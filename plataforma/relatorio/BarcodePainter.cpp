@@ -38,7 +38,7 @@ BarcodePainter::BarcodePainter(const Control& control, PaintContext& context)
 void BarcodePainter::paint(QPainter& painter, QPointF bandOrigin, int row) {
     const QPointF topLeft = bandOrigin + m_topLeft;
     if (m_opaque)
-        painter.fillRect(QRectF(topLeft, m_spec.boxSize), Qt::white);
+        painter.fillRect(QRectF(topLeft, m_spec.boxSize), paperWhite());
     if (!m_binding.isBound())
         return;
     FieldValue value = m_binding.value(row);

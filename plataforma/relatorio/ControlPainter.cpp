@@ -7,7 +7,14 @@
 #include "plataforma/relatorio/ShapePainter.h"
 #include "plataforma/relatorio/TextPainter.h"
 
+#include <QBrush>
+
 namespace plataforma::relatorio {
+
+const QBrush& paperWhite() {
+    static const QBrush white(Qt::white);
+    return white;
+}
 
 std::unique_ptr<ControlPainter> makeControlPainter(const Control& control, PaintContext& context) {
     switch (control.kind()) {

@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <memory>
 
+class QBrush;
 class QPainter;
 
 namespace plataforma::relatorio {
@@ -31,6 +32,9 @@ struct PaintContext {
     TextShaper& shaper;
     int nextStyleId = 0;
 };
+
+// The white an opaque control fills its box with, made once: each new brush costs an allocation.
+const QBrush& paperWhite();
 
 // Null for a control of a class that the engine does not draw.
 std::unique_ptr<ControlPainter> makeControlPainter(const Control& control, PaintContext& context);
