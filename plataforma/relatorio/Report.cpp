@@ -3,6 +3,7 @@
 #include "modelos/fluxo/Escritor.h"
 #include "modelos/fluxo/Esquema.h"
 #include "modelos/fluxo/RelatorioInicial.h"
+#include "plataforma/Errors.h"
 #include "plataforma/relatorio/Properties.h"
 #include "plataforma/relatorio/TemplateFile.h"
 
@@ -56,7 +57,13 @@ void Report::saveToFile(const QString& path) {
     fluxo::Objeto saved = m_tree;
     p::setText(saved, u"Template.FileName"_s,
                QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    writeTemplateFile(path, fluxo::escreverFluxo(saved));
+    QByteArray stream;
+    try {
+        stream = fluxo::escreverFluxo(saved);
+    } catch (const fluxo::ErroFluxo& error) {
+        throw fileCreationError(QDir::toNativeSeparators(path), error.mensagem());
+    }
+    writeTemplateFile(path, stream);
     m_tree = std::move(saved);
 }
 
