@@ -52,7 +52,8 @@ bool matches(QStringView text, QStringView key, MemTable::LocateOptions options)
 MemTable::MemTable(QString name) : m_name(std::move(name)) {}
 
 MemTable::~MemTable() {
-    for (TableObserver* observer : m_observers)
+    const std::vector<TableObserver*> observers = m_observers;
+    for (TableObserver* observer : observers)
         observer->tableDestroyed();
 }
 
@@ -61,6 +62,9 @@ Field& MemTable::addField(const QString& name, FieldType type, int size) {
         throw Exception(QStringLiteral("Fields cannot be added to an open table"));
     if (fieldIndex(name) >= 0)
         throw Exception(QStringLiteral("Duplicate field name '%1'").arg(name));
+    const bool ascii =
+        std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
+    m_asciiNames.push_back(ascii ? name.toLatin1() : QByteArray());
     return m_fields.emplace_back(name, type, size);
 }
 
@@ -73,6 +77,24 @@ Field& MemTable::field(FieldRef ref) {
 }
 
 int MemTable::fieldIndex(QAnyStringView name) const {
+    // Callers nearly always spell the name as it was defined: try that first,
+    // byte for byte, since the case-insensitive comparison is many times slower.
+    // An ASCII name has the same bytes in Latin-1 and in UTF-8.
+    const auto sameAs = [this](auto view, std::size_t i) {
+        if constexpr (std::is_same_v<decltype(view), QStringView>)
+            return view == m_fields[i].name();
+        else
+            return !m_asciiNames[i].isEmpty() &&
+                   QByteArrayView(view.data(), view.size()) == m_asciiNames[i];
+    };
+    const int exact = name.visit([&](auto view) {
+        for (std::size_t i = 0; i < m_fields.size(); ++i)
+            if (sameAs(view, i))
+                return static_cast<int>(i);
+        return -1;
+    });
+    if (exact >= 0)
+        return exact;
     for (std::size_t i = 0; i < m_fields.size(); ++i)
         if (QAnyStringView::compare(name, m_fields[i].name(), Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
@@ -93,6 +115,7 @@ void MemTable::open() {
         return;
     if (m_fields.empty())
         throw Exception(QStringLiteral("A table needs at least one field"));
+    m_rows.setWidth(fieldCount());
     m_state = State::Browse;
     notify([](TableObserver& o) { o.rowsReset(); });
 }
@@ -100,7 +123,7 @@ void MemTable::open() {
 void MemTable::close() {
     if (!isOpen())
         return;
-    m_values.clear();
+    m_rows.clear();
     m_saved.clear();
     m_state = State::Inactive;
     m_current = -1;
@@ -112,7 +135,7 @@ void MemTable::close() {
 }
 
 int MemTable::rowCount() const {
-    return m_fields.empty() ? 0 : static_cast<int>(m_values.size() / m_fields.size());
+    return m_rows.rowCount();
 }
 
 void MemTable::requireOpen() const {
@@ -209,7 +232,7 @@ bool MemTable::locate(FieldRef fieldRef, const QString& value, LocateOptions opt
     requireOpen();
     checkBrowseMode();
     const int column = resolve(fieldRef);
-    const Field& def = m_fields[static_cast<std::size_t>(column)];
+    const Field& def = m_fields[column];
     for (int row = 0, rows = rowCount(); row < rows; ++row) {
         const FieldValue& cell = this->value(row, column);
         const QString* text = std::get_if<QString>(&cell);
@@ -227,7 +250,7 @@ void MemTable::append() {
     checkBrowseMode();
     const int before = m_current;
     const int row = rowCount();
-    m_values.resize(m_values.size() + m_fields.size());
+    m_rows.appendRow();
     m_current = row;
     m_state = State::Insert;
     if (m_newRecordHook) {
@@ -236,7 +259,7 @@ void MemTable::append() {
             m_newRecordHook(*this);
         } catch (...) {
             m_inNewRecordHook = false;
-            m_values.resize(m_values.size() - m_fields.size());
+            m_rows.removeLastRow();
             m_current = before;
             m_state = State::Browse;
             throw;
@@ -261,8 +284,8 @@ void MemTable::edit() {
         append();
         return;
     }
-    const auto begin = m_values.begin() + static_cast<std::ptrdiff_t>(m_current * fieldCount());
-    m_saved.assign(begin, begin + fieldCount());
+    const FieldValue* values = m_rows.row(m_current);
+    m_saved.assign(values, values + fieldCount());
     m_state = State::Edit;
     m_modified = false;
 }
@@ -288,8 +311,7 @@ void MemTable::finishPost() {
 void MemTable::cancel() {
     requireOpen();
     if (m_state == State::Edit) {
-        std::copy(m_saved.begin(), m_saved.end(),
-                  m_values.begin() + static_cast<std::ptrdiff_t>(m_current * fieldCount()));
+        std::copy(m_saved.begin(), m_saved.end(), m_rows.row(m_current));
         m_saved.clear();
         m_state = State::Browse;
         m_modified = false;
@@ -297,7 +319,7 @@ void MemTable::cancel() {
         notify([row](TableObserver& o) { o.rowChanged(row); });
     } else if (m_state == State::Insert) {
         const int row = m_current;
-        m_values.resize(m_values.size() - m_fields.size());
+        m_rows.removeLastRow();
         m_state = State::Browse;
         m_modified = false;
         m_current = -1;
@@ -308,99 +330,100 @@ void MemTable::cancel() {
     }
 }
 
-const FieldValue* MemTable::currentValue(FieldRef ref) const {
-    requireOpen();
-    const int column = resolve(ref);
-    if (m_current < 0)
-        return &NullValue;
-    return &value(m_current, column);
+const FieldValue& MemTable::currentValue(int column) const {
+    return m_current < 0 ? NullValue : value(m_current, column);
 }
 
-bool MemTable::isNull(FieldRef field) const {
-    return std::holds_alternative<std::monostate>(*currentValue(field));
+int MemTable::readable(FieldRef ref) const {
+    requireOpen();
+    return resolve(ref);
+}
+
+bool MemTable::isNull(FieldRef ref) const {
+    return std::holds_alternative<std::monostate>(currentValue(readable(ref)));
 }
 
 qint32 MemTable::asInteger(FieldRef ref) const {
-    const FieldValue* v = currentValue(ref);
-    if (field(ref).type() != FieldType::Integer)
-        throw readError(field(ref), FieldType::Integer);
-    const auto* number = std::get_if<qint32>(v);
+    const int column = readable(ref);
+    if (m_fields[column].type() != FieldType::Integer)
+        throw readError(m_fields[column], FieldType::Integer);
+    const auto* number = std::get_if<qint32>(&currentValue(column));
     return number ? *number : 0;
 }
 
 QString MemTable::asString(FieldRef ref) const {
-    return field(ref).editText(*currentValue(ref));
+    const int column = readable(ref);
+    return m_fields[column].editText(currentValue(column));
 }
 
 Money MemTable::asMoney(FieldRef ref) const {
-    const FieldValue* v = currentValue(ref);
-    if (const auto* money = std::get_if<Money>(v))
+    const int column = readable(ref);
+    const FieldValue& v = currentValue(column);
+    if (const auto* money = std::get_if<Money>(&v))
         return *money;
-    if (const auto* number = std::get_if<qint32>(v))
+    if (const auto* number = std::get_if<qint32>(&v))
         return Money::fromUnits(qint64{*number} * Money::UnitsPerWhole);
-    const FieldType type = field(ref).type();
+    const FieldType type = m_fields[column].type();
     if (type != FieldType::Money && type != FieldType::Integer)
-        throw readError(field(ref), FieldType::Money);
+        throw readError(m_fields[column], FieldType::Money);
     return {};
 }
 
 double MemTable::asFloat(FieldRef ref) const {
-    const FieldValue* v = currentValue(ref);
-    if (const auto* number = std::get_if<qint32>(v))
-        return *number;
     return asMoney(ref).toDouble();
 }
 
 Date MemTable::asDate(FieldRef ref) const {
-    const FieldValue* v = currentValue(ref);
-    if (field(ref).type() != FieldType::Date)
-        throw readError(field(ref), FieldType::Date);
-    const auto* date = std::get_if<Date>(v);
+    const int column = readable(ref);
+    if (m_fields[column].type() != FieldType::Date)
+        throw readError(m_fields[column], FieldType::Date);
+    const auto* date = std::get_if<Date>(&currentValue(column));
     return date ? *date : Date();
 }
 
 QByteArray MemTable::asBytes(FieldRef ref) const {
-    const FieldValue* v = currentValue(ref);
-    if (field(ref).type() != FieldType::Blob)
-        throw readError(field(ref), FieldType::Blob);
-    const auto* bytes = std::get_if<QByteArray>(v);
+    const int column = readable(ref);
+    if (m_fields[column].type() != FieldType::Blob)
+        throw readError(m_fields[column], FieldType::Blob);
+    const auto* bytes = std::get_if<QByteArray>(&currentValue(column));
     return bytes ? *bytes : QByteArray();
 }
 
 void MemTable::store(int column, FieldValue value) {
-    m_values[static_cast<std::size_t>(m_current * fieldCount() + column)] = std::move(value);
+    m_rows.row(m_current)[column] = std::move(value);
     m_modified = true;
     const int row = m_current;
     notify([row](TableObserver& o) { o.rowChanged(row); });
 }
 
-void MemTable::storeMoney(int column, std::optional<Money> value, const QString& shown) {
+template <typename Shown>
+void MemTable::storeMoney(int column, std::optional<Money> value, Shown shown) {
     const std::optional<Money> stored = value ? value->toFieldValue() : std::nullopt;
     if (!stored)
-        throw moneyRangeError(shown, m_fields[static_cast<std::size_t>(column)].name());
+        throw moneyRangeError(shown(), m_fields[column].name());
     store(column, *stored);
 }
 
 void MemTable::setInteger(FieldRef ref, qint32 value) {
     requireEditing();
     const int column = resolve(ref);
-    switch (m_fields[static_cast<std::size_t>(column)].type()) {
+    switch (m_fields[column].type()) {
     case FieldType::Integer:
         store(column, value);
         break;
     case FieldType::Money:
         storeMoney(column, Money::fromUnits(qint64{value} * Money::UnitsPerWhole),
-                   QString::number(value));
+                   [value] { return QString::number(value); });
         break;
     default:
-        throw writeError(m_fields[static_cast<std::size_t>(column)], FieldType::Integer);
+        throw writeError(m_fields[column], FieldType::Integer);
     }
 }
 
 void MemTable::setString(FieldRef ref, const QString& value) {
     requireEditing();
     const int column = resolve(ref);
-    const Field& def = m_fields[static_cast<std::size_t>(column)];
+    const Field& def = m_fields[column];
     if (def.type() == FieldType::Text) {
         store(column, value.size() > def.size() ? value.left(def.size()) : value);
     } else if (def.type() == FieldType::Integer) {
@@ -420,32 +443,32 @@ void MemTable::setString(FieldRef ref, const QString& value) {
 void MemTable::setMoney(FieldRef ref, Money value) {
     requireEditing();
     const int column = resolve(ref);
-    if (m_fields[static_cast<std::size_t>(column)].type() != FieldType::Money)
-        throw writeError(m_fields[static_cast<std::size_t>(column)], FieldType::Money);
-    storeMoney(column, value, NumberFormat().format(value));
+    if (m_fields[column].type() != FieldType::Money)
+        throw writeError(m_fields[column], FieldType::Money);
+    storeMoney(column, value, [value] { return NumberFormat().format(value); });
 }
 
 void MemTable::setFloat(FieldRef ref, double value) {
     requireEditing();
     const int column = resolve(ref);
-    if (m_fields[static_cast<std::size_t>(column)].type() != FieldType::Money)
-        throw writeError(m_fields[static_cast<std::size_t>(column)], FieldType::Money);
-    storeMoney(column, Money::fromDouble(value), NumberFormat().format(value));
+    if (m_fields[column].type() != FieldType::Money)
+        throw writeError(m_fields[column], FieldType::Money);
+    storeMoney(column, Money::fromDouble(value), [value] { return NumberFormat().format(value); });
 }
 
 void MemTable::setDate(FieldRef ref, Date value) {
     requireEditing();
     const int column = resolve(ref);
-    if (m_fields[static_cast<std::size_t>(column)].type() != FieldType::Date)
-        throw writeError(m_fields[static_cast<std::size_t>(column)], FieldType::Date);
+    if (m_fields[column].type() != FieldType::Date)
+        throw writeError(m_fields[column], FieldType::Date);
     store(column, value);
 }
 
 void MemTable::setBytes(FieldRef ref, const QByteArray& value) {
     requireEditing();
     const int column = resolve(ref);
-    if (m_fields[static_cast<std::size_t>(column)].type() != FieldType::Blob)
-        throw writeError(m_fields[static_cast<std::size_t>(column)], FieldType::Blob);
+    if (m_fields[column].type() != FieldType::Blob)
+        throw writeError(m_fields[column], FieldType::Blob);
     store(column, value);
 }
 
@@ -457,19 +480,19 @@ void MemTable::setNull(FieldRef ref) {
 const FieldValue& MemTable::value(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= fieldCount())
         return NullValue;
-    return m_values[static_cast<std::size_t>(row * fieldCount() + column)];
+    return m_rows.row(row)[column];
 }
 
 QString MemTable::displayText(int row, int column) const {
     if (column < 0 || column >= fieldCount())
         return {};
-    return m_fields[static_cast<std::size_t>(column)].displayText(value(row, column));
+    return m_fields[column].displayText(value(row, column));
 }
 
 QString MemTable::editText(int row, int column) const {
     if (column < 0 || column >= fieldCount())
         return {};
-    return m_fields[static_cast<std::size_t>(column)].editText(value(row, column));
+    return m_fields[column].editText(value(row, column));
 }
 
 void MemTable::disableControls() {

@@ -3,6 +3,7 @@
 #include "Field.h"
 #include "FieldRef.h"
 #include "FieldValue.h"
+#include "RowStore.h"
 
 #include <QFlags>
 #include <QString>
@@ -76,6 +77,7 @@ public:
     void append();
     // Puts the current row in Edit state; on an empty table, appends instead.
     void edit();
+    // Posting or cancelling a row that is not being edited does nothing.
     void post();
     void cancel();
     bool isModified() const { return m_modified; }
@@ -124,10 +126,12 @@ private:
     void requireOpen() const;
     void requireEditing() const;
     int resolve(FieldRef ref) const;
-    const FieldValue* currentValue(FieldRef ref) const;
+    int readable(FieldRef ref) const;
+    const FieldValue& currentValue(int field) const;
     FieldValue& writableValue(int field);
     void store(int field, FieldValue value);
-    void storeMoney(int field, std::optional<Money> value, const QString& shown);
+    // shown() gives the value's text for the error message.
+    template <typename Shown> void storeMoney(int field, std::optional<Money> value, Shown shown);
     void checkBrowseMode();
     void finishPost();
     void scrollTo(int row);
@@ -135,8 +139,9 @@ private:
 
     QString m_name;
     std::vector<Field> m_fields;
-    // Row r holds fields [r * fieldCount, (r + 1) * fieldCount).
-    std::vector<FieldValue> m_values;
+    // Each field's name in bytes when it is plain ASCII, else empty.
+    std::vector<QByteArray> m_asciiNames;
+    RowStore m_rows;
     // The current row as it was before edit(), to restore on cancel().
     std::vector<FieldValue> m_saved;
     State m_state = State::Inactive;

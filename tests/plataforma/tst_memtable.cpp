@@ -74,6 +74,7 @@ private slots:
     void closedTableRefusesOperations();
     void closedTableAnswersQueries();
     void typedWritesAndReads();
+    void fieldNamesIgnoreCase();
     void emptyFieldsReadAsZero();
     void textIsCutToSize();
     void moneyIsRoundedWhenStored_data();
@@ -160,6 +161,19 @@ void TestMemTable::typedWritesAndReads() {
     QCOMPARE(table.displayText(0, table.fieldIndex("CPRECO")), "12,50");
     QCOMPARE(table.displayText(0, table.fieldIndex("CVLD_PRO")), "31/12/2024");
     QCOMPARE(table.editText(0, table.fieldIndex("CID_PROD")), "1234");
+}
+
+void TestMemTable::fieldNamesIgnoreCase() {
+    MemTable table;
+    table.addField("CQTDE", FieldType::Integer);
+    table.addField(QString::fromUtf8("Preço"), FieldType::Money);
+    QCOMPARE(table.fieldIndex("cqtde"), 0);
+    QCOMPARE(table.fieldIndex(QStringLiteral("CQTDE")), 0);
+    QCOMPARE(table.fieldIndex(QString::fromUtf8("PREÇO")), 1);
+    QCOMPARE(table.fieldIndex(u8"preço"), 1);
+    QCOMPARE(table.fieldIndex(QLatin1StringView("Pre\xE7o")), 1);
+    QCOMPARE(table.fieldIndex("CQTD"), -1);
+    QVERIFY_THROWS_EXCEPTION(Exception, table.addField("cqtde", FieldType::Text, 5));
 }
 
 void TestMemTable::emptyFieldsReadAsZero() {
