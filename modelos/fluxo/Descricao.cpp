@@ -87,7 +87,8 @@ private:
 void Descricao::objeto(const Objeto& objeto, int nivel) {
     QString cabecalho = objeto.classe + u' ' + objeto.nome;
     if (objeto.prefixo) {
-        cabecalho += QStringLiteral(" [prefixo %1").arg(0xF0 | objeto.prefixo->bandeiras, 2, 16);
+        cabecalho += QStringLiteral(" [prefixo %1")
+                         .arg(QString::number(0xF0 | objeto.prefixo->bandeiras, 16).toUpper());
         if (objeto.prefixo->posicao) {
             cabecalho += QStringLiteral(", posição %1 (%2)")
                              .arg(objeto.prefixo->posicao->comoInteiro())

@@ -103,15 +103,16 @@ void Escritor::objeto(const Objeto& objeto, int profundidade) {
     if (objeto.prefixo) {
         prefixo(*objeto.prefixo);
     }
-    if (objeto.classe.isEmpty()) {
+    const QByteArray classe = bytesDeNome(objeto.classe, QStringLiteral("the class name"));
+    if (classe.isEmpty()) {
         falhar(QStringLiteral("an object has an empty class name"));
     }
     // Without a prefix, a length byte of F0 or more would be read as one.
-    if (!objeto.prefixo &&
-        bytesDeNome(objeto.classe, QStringLiteral("the class name")).size() >= 0xF0) {
+    if (!objeto.prefixo && classe.size() >= 0xF0) {
         falhar(QStringLiteral("the class name \"%1\" is longer than 239 bytes").arg(objeto.classe));
     }
-    nomeCurto(objeto.classe, QStringLiteral("the class name"));
+    byte(static_cast<quint8>(classe.size()));
+    m_saida.append(classe);
     nomeCurto(objeto.nome, QStringLiteral("the object name"));
     propriedades(objeto.propriedades, profundidade);
     for (const Objeto& filho : objeto.filhos) {

@@ -13,10 +13,11 @@ public:
     Objeto lerTudo();
 
 private:
-    // Counts one level of nesting for as long as it lives.
+    // Counts one level of nesting for as long as it lives; the level opens
+    // with the byte at that offset.
     class Nivel {
     public:
-        explicit Nivel(Leitor& leitor);
+        Nivel(Leitor& leitor, qsizetype posicao);
         ~Nivel() { --m_leitor.m_profundidade; }
         Nivel(const Nivel&) = delete;
         Nivel& operator=(const Nivel&) = delete;
@@ -38,9 +39,9 @@ private:
     std::vector<Propriedade> propriedades();
     Valor valor();
     Valor inteiroCurto(const char* oQue);
-    Valor lista(Valor valor);
+    Valor lista(Valor valor, qsizetype posicaoDoMarcador);
     Valor conjunto(Valor valor);
-    Valor colecao(Valor valor);
+    Valor colecao(Valor valor, qsizetype posicaoDoMarcador);
     Valor textoUtf8(Valor valor, qsizetype posicaoDoMarcador);
     Valor textoUtf16(Valor valor);
 
@@ -49,11 +50,11 @@ private:
     int m_profundidade = 0;
 };
 
-Leitor::Nivel::Nivel(Leitor& leitor) : m_leitor(leitor) {
+Leitor::Nivel::Nivel(Leitor& leitor, qsizetype posicao) : m_leitor(leitor) {
     if (++m_leitor.m_profundidade > ProfundidadeMaxima) {
         m_leitor.falhar(
             QStringLiteral("objects and values nest deeper than %1 levels").arg(ProfundidadeMaxima),
-            m_leitor.m_posicao);
+            posicao);
     }
 }
 
@@ -127,7 +128,7 @@ Objeto Leitor::lerTudo() {
 }
 
 Objeto Leitor::objeto() {
-    const Nivel nivel(*this);
+    const Nivel nivel(*this, m_posicao);
     Objeto lido;
     lido.prefixo = prefixo();
     const qsizetype posicaoDaClasse = m_posicao;
@@ -184,7 +185,7 @@ Valor Leitor::valor() {
     Valor lido(static_cast<Marcador>(marcador));
     switch (static_cast<Marcador>(marcador)) {
     case Marcador::Lista:
-        return lista(std::move(lido));
+        return lista(std::move(lido), posicaoDoMarcador);
     case Marcador::Inteiro8:
         lido.m_inteiro = numero<qint8>();
         return lido;
@@ -228,7 +229,7 @@ Valor Leitor::valor() {
     case Marcador::Conjunto:
         return conjunto(std::move(lido));
     case Marcador::Colecao:
-        return colecao(std::move(lido));
+        return colecao(std::move(lido), posicaoDoMarcador);
     case Marcador::TextoUtf16:
         return textoUtf16(std::move(lido));
     case Marcador::TextoUtf8:
@@ -239,8 +240,8 @@ Valor Leitor::valor() {
            posicaoDoMarcador);
 }
 
-Valor Leitor::lista(Valor valor) {
-    const Nivel nivel(*this);
+Valor Leitor::lista(Valor valor, qsizetype posicaoDoMarcador) {
+    const Nivel nivel(*this, posicaoDoMarcador);
     while (espiar() != 0) {
         valor.m_itens.push_back(this->valor());
     }
@@ -255,8 +256,8 @@ Valor Leitor::conjunto(Valor valor) {
     return valor;
 }
 
-Valor Leitor::colecao(Valor valor) {
-    const Nivel nivel(*this);
+Valor Leitor::colecao(Valor valor, qsizetype posicaoDoMarcador) {
+    const Nivel nivel(*this, posicaoDoMarcador);
     while (espiar() != 0) {
         ItemColecao item;
         const auto marcador = static_cast<Marcador>(espiar());

@@ -1,0 +1,191 @@
+// etiquetas-cli run as a user runs it: exit codes, what it prints, what it writes.
+#include "modelos/ModelosHex.h"
+#include "modelos/fluxo/TextoHex.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Execucao {
+    int codigo = -1;
+    QString saida;
+    QString erro;
+};
+
+Execucao executar(const QStringList& argumentos) {
+    QProcess processo;
+    processo.start(QStringLiteral(ETIQUETAS_CLI), argumentos);
+    Execucao execucao;
+    if (!processo.waitForFinished(60000) || processo.exitStatus() != QProcess::NormalExit) {
+        return execucao;
+    }
+    execucao.codigo = processo.exitCode();
+    execucao.saida = QString::fromUtf8(processo.readAllStandardOutput());
+    execucao.erro = QString::fromUtf8(processo.readAllStandardError());
+    return execucao;
+}
+
+QByteArray conteudo(const QString& arquivo) {
+    QFile f(arquivo);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void gravar(const QString& arquivo, const QByteArray& bytes) {
+    QFile f(arquivo);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TesteCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void modeloGravaOArquivo();
+    void modeloSubstituiSemPerguntar();
+    void modeloInexistente_data();
+    void modeloInexistente();
+    void arquivoQueNaoSeGrava();
+    void textoDoModelo();
+    void textoDeArquivoMalformado();
+    void textoDeArquivoInexistente();
+    void usoIncorreto_data();
+    void usoIncorreto();
+
+private:
+    QTemporaryDir m_pasta;
+};
+
+void TesteCli::modeloGravaOArquivo() {
+    const QString arquivo = m_pasta.filePath(QStringLiteral("A4 2 Colunas promoção.rtm"));
+    const Execucao execucao = executar({QStringLiteral("modelo"), QStringLiteral("8"), arquivo});
+    QCOMPARE(execucao.codigo, 0);
+    QCOMPARE(execucao.saida, QString());
+    QCOMPARE(execucao.erro, QString());
+    QString texto;
+    modelos::ModeloHexA4(8, texto);
+    QCOMPARE(conteudo(arquivo), fluxo::textoParaFluxo(texto));
+}
+
+void TesteCli::modeloSubstituiSemPerguntar() {
+    const QString arquivo = m_pasta.filePath(QStringLiteral("existente.rtm"));
+    gravar(arquivo, QByteArray(50000, 'x'));
+    QCOMPARE(executar({QStringLiteral("modelo"), QStringLiteral("19"), arquivo}).codigo, 0);
+    QString texto;
+    modelos::ModeloHexA4Extra(19, texto);
+    QCOMPARE(conteudo(arquivo), fluxo::textoParaFluxo(texto));
+}
+
+void TesteCli::modeloInexistente_data() {
+    QTest::addColumn<QString>("id");
+    QTest::newRow("0") << "0";
+    QTest::newRow("24") << "24";
+    QTest::newRow("negativo") << "-1";
+    QTest::newRow("texto") << "um";
+    QTest::newRow("fracao") << "1.5";
+    QTest::newRow("vazio") << "";
+}
+
+void TesteCli::modeloInexistente() {
+    QFETCH(QString, id);
+    const QString arquivo = m_pasta.filePath(QStringLiteral("inexistente.rtm"));
+    const Execucao execucao = executar({QStringLiteral("modelo"), id, arquivo});
+    QCOMPARE(execucao.codigo, 2);
+    QVERIFY2(
+        execucao.erro.startsWith(
+            QStringLiteral("Modelo inexistente: \"%1\". Os modelos vão de 1 a 23.\nUso: ").arg(id)),
+        qPrintable(execucao.erro));
+    QVERIFY(!QFile::exists(arquivo));
+}
+
+void TesteCli::arquivoQueNaoSeGrava() {
+    const QString arquivo = m_pasta.filePath(QStringLiteral("nao-existe/x.rtm"));
+    const Execucao execucao = executar({QStringLiteral("modelo"), QStringLiteral("1"), arquivo});
+    QCOMPARE(execucao.codigo, 1);
+    QCOMPARE(execucao.erro,
+             QStringLiteral("Cannot create file \"%1\". No such file or directory\n").arg(arquivo));
+}
+
+void TesteCli::textoDoModelo() {
+    const QString arquivo = m_pasta.filePath(QStringLiteral("Zebra 2 Coluna.rtm"));
+    QCOMPARE(executar({QStringLiteral("modelo"), QStringLiteral("2"), arquivo}).codigo, 0);
+    const Execucao execucao =
+        executar({QStringLiteral("modelo"), QStringLiteral("--texto"), arquivo});
+    QCOMPARE(execucao.codigo, 0);
+    QCOMPARE(execucao.erro, QString());
+    QVERIFY2(
+        execucao.saida.startsWith(QStringLiteral("TppReport ppReport1\n"
+                                                 "  AutoStop = False (booleano)\n"
+                                                 "  Columns = 2 (inteiro de 8 bits)\n"
+                                                 "  ColumnPositions.Strings = 2 itens (lista)\n"
+                                                 "    \"15000\" (texto curto)\n"
+                                                 "    \"48000\" (texto curto)\n"
+                                                 "  DataPipeline = Selecionados (identificador)\n"
+                                                 "  PrinterSetup.BinName = \"Rolagem contínua\" "
+                                                 "(texto UTF-8)\n")),
+        qPrintable(execucao.saida));
+    QVERIFY(execucao.saida.contains(QStringLiteral("  Left = 381 (inteiro de 16 bits)\n")));
+    QVERIFY(execucao.saida.contains(QStringLiteral("  TppDetailBand ppDetailBand1\n"
+                                                   "    ColumnTraversal = ctLeftToRight "
+                                                   "(identificador)\n")));
+    QVERIFY(
+        execucao.saida.contains(QStringLiteral("    TppDBBarCode ppDBBarCode1\n"
+                                               "      UserName = \"DBBarCode1\" (texto curto)\n")));
+    QVERIFY(execucao.saida.contains(QStringLiteral("      Font.Style = [fsBold] (conjunto)\n")));
+    QVERIFY(
+        execucao.saida.endsWith(QStringLiteral("  TppColumnFooterBand ppColumnFooterBand1\n"
+                                               "    mmBottomOffset = 0 (inteiro de 8 bits)\n"
+                                               "    mmHeight = 0 (inteiro de 8 bits)\n"
+                                               "    mmPrintPosition = 0 (inteiro de 8 bits)\n")));
+}
+
+void TesteCli::textoDeArquivoMalformado() {
+    const QString arquivo = m_pasta.filePath(QStringLiteral("malformado.rtm"));
+    gravar(arquivo, QByteArray::fromHex("54504630"
+                                        "0254580000"
+                                        "0000"
+                                        "00"));
+    const Execucao execucao =
+        executar({QStringLiteral("modelo"), QStringLiteral("--texto"), arquivo});
+    QCOMPARE(execucao.codigo, 1);
+    QCOMPARE(execucao.saida, QString());
+    QCOMPARE(execucao.erro,
+             QStringLiteral("Invalid template stream at offset 11: 1 bytes follow the end of the "
+                            "stream\n"));
+}
+
+void TesteCli::textoDeArquivoInexistente() {
+    const QString arquivo = m_pasta.filePath(QStringLiteral("sumiu.rtm"));
+    const Execucao execucao =
+        executar({QStringLiteral("modelo"), QStringLiteral("--texto"), arquivo});
+    QCOMPARE(execucao.codigo, 1);
+    QVERIFY2(execucao.erro.startsWith(QStringLiteral("Não foi possível abrir \"%1\"").arg(arquivo)),
+             qPrintable(execucao.erro));
+}
+
+void TesteCli::usoIncorreto_data() {
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::newRow("nada") << QStringList();
+    QTest::newRow("comando desconhecido") << QStringList{"modelos", "1", "x.rtm"};
+    QTest::newRow("modelo sem argumentos") << QStringList{"modelo"};
+    QTest::newRow("modelo sem arquivo") << QStringList{"modelo", "1"};
+    QTest::newRow("texto sem arquivo") << QStringList{"modelo", "--texto"};
+    QTest::newRow("argumento a mais") << QStringList{"modelo", "1", "a.rtm", "b.rtm"};
+}
+
+void TesteCli::usoIncorreto() {
+    QFETCH(QStringList, argumentos);
+    const Execucao execucao = executar(argumentos);
+    QCOMPARE(execucao.codigo, 2);
+    QCOMPARE(execucao.saida, QString());
+    QVERIFY2(execucao.erro.startsWith(QStringLiteral("Uso: etiquetas-cli COMANDO [ARGUMENTOS]\n")),
+             qPrintable(execucao.erro));
+    QVERIFY(execucao.erro.contains(QStringLiteral("modelo --texto ARQUIVO")));
+}
+
+QTEST_GUILESS_MAIN(TesteCli)
+#include "TesteCli.moc"
