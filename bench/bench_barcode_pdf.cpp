@@ -39,14 +39,15 @@ Figures run(const QString& path, int copies) {
     QPainter painter(&writer);
     painter.scale(1200 / 25.4, 1200 / 25.4);
     BarcodeCache cache;
-    BarcodeSpec spec{u"bcEAN_13"_s, QString(), 0.33, {38.1, 17.463}, QFont(u"Courier New"_s, 8)};
+    BarcodeRequest request{
+        u"bcEAN_13"_s, QString(), 0.33, {38.1, 17.463}, QFont(u"Courier New"_s, 8)};
     for (int i = 0; i < labels; ++i) {
         const int slot = i % (columns * rows);
         if (i > 0 && slot == 0)
             writer.newPage();
-        spec.data = u"7891%1"_s.arg(i / copies, 8, 10, QChar(u'0'));
+        request.data = u"7891%1"_s.arg(i / copies, 8, 10, QChar(u'0'));
         const QPointF at(5 + slot % columns * label.width(), 10 + slot / columns * label.height());
-        cache.barcode(spec).draw(painter, at);
+        cache.barcode(request).draw(painter, at);
     }
     painter.end();
     const double seconds = timer.nsecsElapsed() / 1e9;

@@ -116,15 +116,15 @@ void appendGlyphs(QList<QGlyphRun>& runs, const QGlyphRun& run, QPointF offset) 
 
 } // namespace
 
-size_t qHash(const BarcodeSpec& spec, size_t seed) noexcept {
-    return qHashMulti(seed, spec.type, spec.data, spec.moduleWidth, spec.boxSize.width(),
-                      spec.boxSize.height(), spec.font);
+size_t qHash(const BarcodeRequest& request, size_t seed) noexcept {
+    return qHashMulti(seed, request.type, request.data, request.moduleWidth,
+                      request.boxSize.width(), request.boxSize.height(), request.font);
 }
 
 // Turns libzint's vector output, measured in modules, into our drawing in millimetres.
 class BarcodeBuilder {
 public:
-    BarcodeBuilder(const BarcodeSpec& spec, const zint_vector& vector);
+    BarcodeBuilder(const BarcodeRequest& request, const zint_vector& vector);
     Barcode build() &&;
 
 private:
@@ -132,7 +132,7 @@ private:
     void placeBars(double barHeight, double textHeight);
     void placeGlyphs(double baseline);
 
-    const BarcodeSpec& m_spec;
+    const BarcodeRequest& m_request;
     std::vector<Bar> m_bars;
     std::vector<Caption> m_captions;
     std::vector<LaidOutCaption> m_laidOut;
@@ -143,7 +143,8 @@ private:
     Barcode m_result;
 };
 
-BarcodeBuilder::BarcodeBuilder(const BarcodeSpec& spec, const zint_vector& vector) : m_spec(spec) {
+BarcodeBuilder::BarcodeBuilder(const BarcodeRequest& request, const zint_vector& vector)
+    : m_request(request) {
     for (const zint_vector_rect* r = vector.rectangles; r; r = r->next)
         m_bars.push_back({r->x, r->width, r->height});
     if (m_bars.empty())
@@ -151,7 +152,7 @@ BarcodeBuilder::BarcodeBuilder(const BarcodeSpec& spec, const zint_vector& vecto
     m_normalHeight = std::min_element(m_bars.begin(), m_bars.end(), [](const Bar& a, const Bar& b) {
                          return a.height < b.height;
                      })->height;
-    if (spec.font.pointSizeF() <= 0)
+    if (request.font.pointSizeF() <= 0)
         return;
     for (const zint_vector_string* s = vector.strings; s; s = s->next) {
         const double room = captionRoom(s->x, s->halign, m_bars, m_normalHeight, vector.width);
@@ -165,24 +166,24 @@ BarcodeBuilder::BarcodeBuilder(const BarcodeSpec& spec, const zint_vector& vecto
 // within half the box's height so that bars remain. Shrinking by the smaller keeps both true
 // without distorting the glyphs.
 void BarcodeBuilder::layOutCaptions() {
-    QFont reference = m_spec.font;
+    QFont reference = m_request.font;
     reference.setPixelSize(referencePixelSize);
     const QFontMetricsF metrics(reference);
     m_lineHeight = metrics.ascent() + metrics.descent();
     m_ascent = metrics.ascent();
-    const double nominal = m_spec.font.pointSizeF() * 25.4 / 72 / referencePixelSize;
-    double fit = std::min(1.0, m_spec.boxSize.height() / 2 / (m_lineHeight * nominal));
+    const double nominal = m_request.font.pointSizeF() * 25.4 / 72 / referencePixelSize;
+    double fit = std::min(1.0, m_request.boxSize.height() / 2 / (m_lineHeight * nominal));
     for (const Caption& caption : m_captions) {
         LaidOutCaption laid = layOut(caption, reference);
         if (laid.width > 0)
-            fit = std::min(fit, caption.room * m_spec.moduleWidth / (laid.width * nominal));
+            fit = std::min(fit, caption.room * m_request.moduleWidth / (laid.width * nominal));
         m_laidOut.push_back(std::move(laid));
     }
     m_scale = nominal * fit;
 }
 
 void BarcodeBuilder::placeBars(double barHeight, double textHeight) {
-    const double m = m_spec.moduleWidth;
+    const double m = m_request.moduleWidth;
     for (const Bar& bar : m_bars) {
         const double descent = std::min((bar.height - m_normalHeight) * m, textHeight);
         m_result.m_bars.append(QRectF(bar.x * m, 0, bar.width * m, barHeight + descent));
@@ -190,7 +191,7 @@ void BarcodeBuilder::placeBars(double barHeight, double textHeight) {
 }
 
 void BarcodeBuilder::placeGlyphs(double baseline) {
-    const double m = m_spec.moduleWidth;
+    const double m = m_request.moduleWidth;
     for (LaidOutCaption& laid : m_laidOut) {
         const double shift = laid.alignment == 1 ? 0 : laid.alignment == 2 ? 1 : 0.5;
         const QPointF offset(laid.anchor * m / m_scale - shift * laid.width,
@@ -201,7 +202,7 @@ void BarcodeBuilder::placeGlyphs(double baseline) {
 }
 
 Barcode BarcodeBuilder::build() && {
-    const QSizeF box = m_spec.boxSize;
+    const QSizeF box = m_request.boxSize;
     m_result.m_boxSize = box;
     if (!m_captions.empty())
         layOutCaptions();
@@ -225,29 +226,29 @@ Barcode BarcodeBuilder::build() && {
 
 namespace {
 
-// Why the spec cannot be drawn, checked before libzint runs; an empty text when it can.
-QString specProblem(const BarcodeSpec& spec, const Symbology* symbology) {
+// Why the request cannot be drawn, checked before libzint runs; an empty text when it can.
+QString requestProblem(const BarcodeRequest& request, const Symbology* symbology) {
     if (!symbology)
-        return u"Tipo de código de barras não suportado: \"%1\""_s.arg(spec.type);
+        return u"Tipo de código de barras não suportado: \"%1\""_s.arg(request.type);
     const auto positive = [](double length) {
         return length > 0 && std::isfinite(length);
     };
-    if (!positive(spec.moduleWidth) || !positive(spec.boxSize.width()) ||
-        !positive(spec.boxSize.height()))
+    if (!positive(request.moduleWidth) || !positive(request.boxSize.width()) ||
+        !positive(request.boxSize.height()))
         return u"Dimensões inválidas no código de barras %1"_s.arg(symbology->displayName);
     if (symbology->digits > 0)
-        return retailDataProblem(*symbology, spec.data);
-    if (spec.data.isEmpty())
+        return retailDataProblem(*symbology, request.data);
+    if (request.data.isEmpty())
         return u"Código de barras %1 inválido: \"\" (sem dados)"_s.arg(symbology->displayName);
     return {};
 }
 
 } // namespace
 
-Barcode Barcode::encode(const BarcodeSpec& spec) {
-    const Symbology* symbology = findSymbology(spec.type);
+Barcode Barcode::encode(const BarcodeRequest& request) {
+    const Symbology* symbology = findSymbology(request.type);
     Barcode invalid;
-    invalid.m_error = specProblem(spec, symbology);
+    invalid.m_error = requestProblem(request, symbology);
     if (!invalid.m_error.isEmpty())
         return invalid;
 
@@ -255,16 +256,16 @@ Barcode Barcode::encode(const BarcodeSpec& spec) {
     symbol->symbology = symbology->zintId;
     symbol->input_mode = UNICODE_MODE;
     symbol->scale = 0.5f; // one vector unit per module
-    const QByteArray utf8 = spec.data.toUtf8();
+    const QByteArray utf8 = request.data.toUtf8();
     const int code = ZBarcode_Encode_and_Buffer_Vector(
         symbol.get(), reinterpret_cast<const unsigned char*>(utf8.constData()),
         static_cast<int>(utf8.size()), 0);
     if (code >= ZINT_ERROR) {
         invalid.m_error = u"Código de barras %1 inválido: \"%2\" (%3)"_s.arg(
-            symbology->displayName, spec.data, zintReason(code));
+            symbology->displayName, request.data, zintReason(code));
         return invalid;
     }
-    return BarcodeBuilder(spec, *symbol->vector).build();
+    return BarcodeBuilder(request, *symbol->vector).build();
 }
 
 void Barcode::draw(QPainter& painter, const QPointF& boxTopLeft, const QColor& barColor,

@@ -13,21 +13,22 @@ class QPainter;
 namespace plataforma::relatorio {
 
 // Everything that shapes a bar code's drawing. Lengths are in millimetres.
-struct BarcodeSpec {
+struct BarcodeRequest {
     QString type;           // the template's bar-code type identifier: "bcEAN_13", "bcCode128", ...
     QString data;           // printed as given: no blanks are trimmed
     double moduleWidth = 0; // width of the narrowest bar
     QSizeF boxSize;         // the control's size; the symbol starts at its top-left corner
     QFont font;             // human-readable text, sized in points; no point size, no text
 
-    friend bool operator==(const BarcodeSpec& a, const BarcodeSpec& b) {
+    // Exact comparison, unlike QSizeF's fuzzy one: equal requests must hash alike.
+    friend bool operator==(const BarcodeRequest& a, const BarcodeRequest& b) {
         return a.type == b.type && a.data == b.data && a.moduleWidth == b.moduleWidth &&
                a.boxSize.width() == b.boxSize.width() && a.boxSize.height() == b.boxSize.height() &&
                a.font == b.font;
     }
 };
 
-size_t qHash(const BarcodeSpec& spec, size_t seed = 0) noexcept;
+size_t qHash(const BarcodeRequest& request, size_t seed = 0) noexcept;
 
 // A bar code encoded once and ready to be drawn any number of times.
 //
@@ -35,14 +36,14 @@ size_t qHash(const BarcodeSpec& spec, size_t seed = 0) noexcept;
 // says why in Portuguese, so that a report can list it and go on with the next control.
 class Barcode {
 public:
-    static Barcode encode(const BarcodeSpec& spec);
+    static Barcode encode(const BarcodeRequest& request);
 
     bool isValid() const { return m_error.isEmpty(); }
     const QString& error() const { return m_error; }
 
-    // Draws on a painter whose user space is in millimetres, into the box of the spec whose
+    // Draws on a painter whose user space is in millimetres, into the box of the request whose
     // top-left corner is boxTopLeft: bars from the box's top, human-readable text along its
-    // bottom in the spec's font, shrunk where it would not fit. Bars keep the module width even
+    // bottom in the request's font, shrunk where it would not fit. Bars keep the module width even
     // when the symbol is wider than the box: the template chose that width for its printer and
     // thinner bars may no longer scan, while a symbol cut at the box's edge is plain to see in
     // the preview and fixed by widening the control. Nothing is drawn outside the box.

@@ -2,11 +2,11 @@
 
 namespace plataforma::relatorio {
 
-const Barcode& BarcodeCache::barcode(const BarcodeSpec& spec) {
-    if (const Barcode* cached = m_cache.object(spec))
+const Barcode& BarcodeCache::barcode(const BarcodeRequest& request) {
+    if (const Barcode* cached = m_cache.object(request))
         return *cached;
-    auto* encoded = new Barcode(Barcode::encode(spec));
-    m_cache.insert(spec, encoded);
+    auto* encoded = new Barcode(Barcode::encode(request));
+    m_cache.insert(request, encoded);
     return *encoded;
 }
 

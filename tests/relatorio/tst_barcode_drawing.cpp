@@ -80,7 +80,7 @@ QRect boxInPixels(QSizeF box, double dpi) {
     return QRectF(margin * k, margin * k, box.width() * k, box.height() * k).toAlignedRect();
 }
 
-BarcodeSpec ean13(double module, QSizeF box = QSizeF(40, 15)) {
+BarcodeRequest ean13(double module, QSizeF box = QSizeF(40, 15)) {
     return {u"bcEAN_13"_s, u"789100000001"_s, module, box, QFont(u"Courier New"_s, 8)};
 }
 
@@ -113,7 +113,7 @@ void BarcodeDrawingTest::initTestCase() {
 
 void BarcodeDrawingTest::scansAsData_data() {
     QTest::addColumn<QString>("device");
-    QTest::addColumn<BarcodeSpec>("spec");
+    QTest::addColumn<BarcodeRequest>("request");
     QTest::addColumn<QString>("decoded");
 
     const QFont courier(u"Courier New"_s, 8);
@@ -121,7 +121,7 @@ void BarcodeDrawingTest::scansAsData_data() {
     const QFont arial(u"Arial"_s, 8);
     const struct {
         const char* name;
-        BarcodeSpec spec;
+        BarcodeRequest request;
         QString decoded;
     } codes[] = {
         {"ean13-0.33",
@@ -150,11 +150,12 @@ void BarcodeDrawingTest::scansAsData_data() {
          u"CODE-128:7891000000017"_s},
     };
     for (const auto& code : codes) {
-        QTest::addRow("image-300dpi-%s", code.name) << u"image300"_s << code.spec << code.decoded;
-        QTest::addRow("pdf-1200dpi-%s", code.name) << u"pdf"_s << code.spec << code.decoded;
-        if (code.spec.moduleWidth >= 0.25)
+        QTest::addRow("image-300dpi-%s", code.name)
+            << u"image300"_s << code.request << code.decoded;
+        QTest::addRow("pdf-1200dpi-%s", code.name) << u"pdf"_s << code.request << code.decoded;
+        if (code.request.moduleWidth >= 0.25)
             QTest::addRow("image-203dpi-%s", code.name)
-                << u"image203"_s << code.spec << code.decoded;
+                << u"image203"_s << code.request << code.decoded;
     }
     // zbar reports a UPC-A as the EAN-13 it is part of, with a leading zero.
     const struct {
@@ -172,52 +173,54 @@ void BarcodeDrawingTest::scansAsData_data() {
     };
     for (const auto& other : others)
         QTest::addRow("image-300dpi-%s", other.name)
-            << u"image300"_s << BarcodeSpec{other.type, other.data, 0.33, {45, 15}, courier}
+            << u"image300"_s << BarcodeRequest{other.type, other.data, 0.33, {45, 15}, courier}
             << other.decoded;
 }
 
 void BarcodeDrawingTest::scansAsData() {
     QFETCH(QString, device);
-    QFETCH(BarcodeSpec, spec);
+    QFETCH(BarcodeRequest, request);
     QFETCH(QString, decoded);
 
-    const Barcode barcode = Barcode::encode(spec);
+    const Barcode barcode = Barcode::encode(request);
     QVERIFY2(barcode.isValid(), qPrintable(barcode.error()));
     const QString base = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
     QString png = base + u".png"_s;
     if (device == u"pdf") {
-        writePdf(base + u".pdf"_s, barcode, spec.boxSize);
+        writePdf(base + u".pdf"_s, barcode, request.boxSize);
         png = rasterisePdf(base + u".pdf"_s, base);
     } else {
         const double dpi = device == u"image203" ? 203 : 300;
-        QVERIFY(renderImage(barcode, spec.boxSize, dpi).save(png));
+        QVERIFY(renderImage(barcode, request.boxSize, dpi).save(png));
     }
     QCOMPARE(decode(png), decoded);
 }
 
 void BarcodeDrawingTest::pdfKeepsDigitsAsText() {
-    const BarcodeSpec spec = ean13(0.33);
+    const BarcodeRequest request = ean13(0.33);
     const QString pdf = m_dir.filePath(u"text.pdf"_s);
-    writePdf(pdf, Barcode::encode(spec), spec.boxSize);
+    writePdf(pdf, Barcode::encode(request), request.boxSize);
     const QString text = run(u"pdftotext"_s, {pdf, u"-"_s}).simplified();
     QCOMPARE(text, u"7 891000 000014"_s);
 }
 
 void BarcodeDrawingTest::invalidDataDrawsNothing_data() {
-    QTest::addColumn<BarcodeSpec>("spec");
+    QTest::addColumn<BarcodeRequest>("request");
 
     const QFont font(u"Courier New"_s, 8);
     QTest::newRow("ean13-wrong-check")
-        << BarcodeSpec{u"bcEAN_13"_s, u"7891000000017"_s, 0.33, {40, 15}, font};
-    QTest::newRow("ean13-short") << BarcodeSpec{u"bcEAN_13"_s, u"789"_s, 0.33, {40, 15}, font};
-    QTest::newRow("code128-empty") << BarcodeSpec{u"bcCode128"_s, QString(), 0.33, {40, 15}, font};
-    QTest::newRow("unsupported") << BarcodeSpec{u"bcPostNet"_s, u"12345"_s, 0.33, {40, 15}, font};
+        << BarcodeRequest{u"bcEAN_13"_s, u"7891000000017"_s, 0.33, {40, 15}, font};
+    QTest::newRow("ean13-short") << BarcodeRequest{u"bcEAN_13"_s, u"789"_s, 0.33, {40, 15}, font};
+    QTest::newRow("code128-empty")
+        << BarcodeRequest{u"bcCode128"_s, QString(), 0.33, {40, 15}, font};
+    QTest::newRow("unsupported") << BarcodeRequest{
+        u"bcPostNet"_s, u"12345"_s, 0.33, {40, 15}, font};
 }
 
 void BarcodeDrawingTest::invalidDataDrawsNothing() {
-    QFETCH(BarcodeSpec, spec);
+    QFETCH(BarcodeRequest, request);
 
-    const QImage image = renderImage(Barcode::encode(spec), spec.boxSize, 300);
+    const QImage image = renderImage(Barcode::encode(request), request.boxSize, 300);
     QVERIFY(isBlank(image, image.rect()));
 }
 
@@ -235,9 +238,9 @@ void BarcodeDrawingTest::barsKeepModuleWidth() {
     QFETCH(double, module);
 
     const double dpi = 600;
-    const BarcodeSpec spec = ean13(module);
-    const QImage image = renderImage(Barcode::encode(spec), spec.boxSize, dpi);
-    const QRect box = boxInPixels(spec.boxSize, dpi);
+    const BarcodeRequest request = ean13(module);
+    const QImage image = renderImage(Barcode::encode(request), request.boxSize, dpi);
+    const QRect box = boxInPixels(request.boxSize, dpi);
     const int y = box.top() + 2;
     int first = -1;
     int last = -1;
@@ -254,9 +257,9 @@ void BarcodeDrawingTest::barsKeepModuleWidth() {
 }
 
 void BarcodeDrawingTest::narrowBoxCutsSymbol() {
-    const BarcodeSpec spec = ean13(0.33, QSizeF(20, 12));
-    const QImage image = renderImage(Barcode::encode(spec), spec.boxSize, 300);
-    const QRect box = boxInPixels(spec.boxSize, 300);
+    const BarcodeRequest request = ean13(0.33, QSizeF(20, 12));
+    const QImage image = renderImage(Barcode::encode(request), request.boxSize, 300);
+    const QRect box = boxInPixels(request.boxSize, 300);
     QVERIFY(!isBlank(image, box));
     QVERIFY(
         isBlank(image, QRect(box.right() + 2, 0, image.width() - box.right() - 2, image.height())));
@@ -286,10 +289,10 @@ void BarcodeDrawingTest::digitsTakeBottomOfBox() {
         font.setPointSizeF(pointSize);
     else
         font.setPixelSize(10);
-    const BarcodeSpec spec{u"bcCode128"_s, u"7891000000017"_s, 0.33, {45, 12}, font};
+    const BarcodeRequest request{u"bcCode128"_s, u"7891000000017"_s, 0.33, {45, 12}, font};
     const double dpi = 600;
-    const QImage image = renderImage(Barcode::encode(spec), spec.boxSize, dpi);
-    const QRect box = boxInPixels(spec.boxSize, dpi);
+    const QImage image = renderImage(Barcode::encode(request), request.boxSize, dpi);
+    const QRect box = boxInPixels(request.boxSize, dpi);
     const int x = box.left() + qRound(0.33 * dpi / 25.4);
     QVERIFY(isDark(image, x, box.top() + 1));
     int bottom = box.top();
@@ -299,28 +302,28 @@ void BarcodeDrawingTest::digitsTakeBottomOfBox() {
     QVERIFY2(gap >= minimumGap && gap <= maximumGap, qPrintable(QString::number(gap)));
 }
 
-// Each spec differs from the one before in one part of the cache's key only.
+// Each request differs from the one before in one part of the cache's key only.
 void BarcodeDrawingTest::cacheMatchesFreshEncoding() {
-    BarcodeSpec spec = ean13(0.33);
-    QList<BarcodeSpec> specs{spec};
-    spec.data = u"7896004000015"_s;
-    specs.append(spec);
-    spec.moduleWidth = 0.25;
-    specs.append(spec);
-    spec.boxSize.setHeight(9);
-    specs.append(spec);
-    spec.boxSize.setWidth(22);
-    specs.append(spec);
-    spec.font.setBold(true);
-    specs.append(spec);
-    spec.font.setPointSize(6);
-    specs.append(spec);
-    spec.type = u"bcCode128"_s;
-    specs.append(spec);
-    specs.append(specs.front());
+    BarcodeRequest request = ean13(0.33);
+    QList<BarcodeRequest> requests{request};
+    request.data = u"7896004000015"_s;
+    requests.append(request);
+    request.moduleWidth = 0.25;
+    requests.append(request);
+    request.boxSize.setHeight(9);
+    requests.append(request);
+    request.boxSize.setWidth(22);
+    requests.append(request);
+    request.font.setBold(true);
+    requests.append(request);
+    request.font.setPointSize(6);
+    requests.append(request);
+    request.type = u"bcCode128"_s;
+    requests.append(request);
+    requests.append(requests.front());
 
     BarcodeCache cache(3);
-    for (const BarcodeSpec& s : std::as_const(specs)) {
+    for (const BarcodeRequest& s : std::as_const(requests)) {
         const QImage cached = renderImage(cache.barcode(s), s.boxSize, 300);
         QCOMPARE(cached, renderImage(Barcode::encode(s), s.boxSize, 300));
     }
