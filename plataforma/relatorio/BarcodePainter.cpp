@@ -12,7 +12,11 @@ namespace {
 
 QFont digitsFont(const FontSettings& settings) {
     QFont font(settings.name);
-    font.setPointSize(settings.size);
+    // Without a point size the digits are left out.
+    if (const int points = drawnFontSize(settings.size); points > 0)
+        font.setPointSize(points);
+    else
+        font.setPixelSize(1);
     font.setBold(settings.bold);
     font.setItalic(settings.italic);
     font.setUnderline(settings.underline);
