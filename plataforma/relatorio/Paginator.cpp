@@ -188,4 +188,12 @@ Page Paginator::nextPage() {
     return builder.page();
 }
 
+std::vector<Page> paginate(Report& report) {
+    std::vector<Page> pages;
+    Paginator paginator(report);
+    while (paginator.hasNextPage())
+        pages.push_back(paginator.nextPage());
+    return pages;
+}
+
 } // namespace plataforma::relatorio
