@@ -11,3 +11,5 @@ inline constexpr int SaidaUsoIncorreto = 2;
 // name and returns the exit code. On SaidaUsoIncorreto the caller shows the
 // usage after whatever the subcommand said.
 int ComandoModelo(const QStringList& argumentos);
+// lista ARQUIVO: the product list as the main window's grid shows it.
+int ComandoLista(const QStringList& argumentos);

@@ -13,6 +13,8 @@ struct Subcomando {
 };
 
 const Subcomando Subcomandos[] = {
+    {"lista", ComandoLista,
+     "  lista ARQUIVO              mostra a lista de produtos do ARQUIVO como a grade a mostra\n"},
     {"modelo", ComandoModelo,
      "  modelo ID ARQUIVO          grava o modelo de etiqueta ID (1 a 23) no ARQUIVO\n"
      "  modelo --texto ARQUIVO     mostra os objetos de um arquivo de modelo (.rtm)\n"},

@@ -1,0 +1,275 @@
+#include "TFEtiquet.h"
+
+#include "Figuras.h"
+#include "GrupoEntalhado.h"
+#include "VersaoDoExecutavel.h"
+#include "lista/AlterarQuantidades.h"
+#include "lista/BuscaProduto.h"
+#include "lista/CarregarLista.h"
+#include "lista/ColunasProdutos.h"
+#include "lista/TabelaProdutos.h"
+#include "plataforma/AttentionBox.h"
+#include "plataforma/DataGrid.h"
+#include "plataforma/ErrorBox.h"
+#include "plataforma/SpinEdit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+const QString Titulo = QStringLiteral("Impressão de Etiquetas de Gôndola (Quorvia) - Versão: ");
+
+template <typename Controle> Controle* criar(QWidget* pai, const char* nome, const QRect& posicao) {
+    auto* controle = new Controle(pai);
+    controle->setObjectName(QLatin1String(nome));
+    controle->setGeometry(posicao);
+    return controle;
+}
+
+// A flat button with a picture, a hand cursor and a tooltip, which never
+// takes the focus away from the grid or the search box.
+QToolButton* botaoComFigura(QWidget* pai, const char* nome, const QRect& posicao,
+                            const QIcon& figura, int lado, const QString& texto,
+                            const QString& dica) {
+    auto* botao = criar<QToolButton>(pai, nome, posicao);
+    botao->setAutoRaise(true);
+    botao->setFocusPolicy(Qt::NoFocus);
+    botao->setCursor(Qt::PointingHandCursor);
+    botao->setIcon(figura);
+    botao->setIconSize(QSize(lado, lado));
+    botao->setToolTip(dica);
+    if (!texto.isEmpty()) {
+        botao->setText(texto);
+        botao->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
+    return botao;
+}
+
+QFrame* filete(QWidget* pai, const char* nome, const QRect& posicao) {
+    auto* linha = criar<QFrame>(pai, nome, posicao);
+    linha->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    return linha;
+}
+
+QLabel* rotulo(QWidget* pai, const char* nome, QPoint posicao, const QString& texto) {
+    auto* label = new QLabel(texto, pai);
+    label->setObjectName(QLatin1String(nome));
+    label->move(posicao);
+    label->adjustSize();
+    return label;
+}
+
+QList<plataforma::GridColumn> colunasDaGrade() {
+    QList<plataforma::GridColumn> colunas;
+    for (const lista::ColunaProduto& origem : lista::ColunasProdutos) {
+        plataforma::GridColumn coluna(QString::fromLatin1(origem.campo), origem.titulo.toString());
+        coluna.width = origem.largura;
+        coluna.alignment = origem.alinhamento;
+        coluna.editable = origem.editavel;
+        if (origem.editavel)
+            coluna.background = QColor(lista::CorColunaEditavel);
+        colunas << coluna;
+    }
+    return colunas;
+}
+
+// Runs a handler from inside Qt's own event handling, which no exception may
+// cross: its error goes to the standard error box here, as it would from the
+// event loop, and the program goes on. True when the handler ended normally.
+bool relatandoErros(TFEtiquet* janela, void (TFEtiquet::*manipulador)()) {
+    try {
+        (janela->*manipulador)();
+        return true;
+    } catch (...) {
+        plataforma::reportException(std::current_exception());
+        return false;
+    }
+}
+
+template <typename Origem, typename Sinal>
+void ligar(TFEtiquet* janela, Origem* origem, Sinal sinal, void (TFEtiquet::*manipulador)()) {
+    QObject::connect(origem, sinal, janela,
+                     [janela, manipulador] { relatandoErros(janela, manipulador); });
+}
+
+QString pastaInicial() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\");
+#else
+    return QDir::homePath();
+#endif
+}
+
+} // namespace
+
+TFEtiquet::TFEtiquet(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("FEtiquet"));
+    lista::DefinirCamposProdutos(MemTable2);
+    setFixedSize(811, 571);
+    QFont fonte(QStringLiteral("Arial"));
+    fonte.setPixelSize(11);
+    setFont(fonte);
+    QPalette cores = palette();
+    cores.setColor(QPalette::Window, cores.color(QPalette::Button));
+    setPalette(cores);
+
+    pc = criar<QTabWidget>(this, "pc", rect());
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    pc->addTab(TabSheet1, QStringLiteral("Impressão das Etiquetas"));
+    criarPainelBusca(TabSheet1);
+    criarGrade(TabSheet1);
+    criarGrupoImpressao(TabSheet1);
+    setTabOrder(GridSelecao, AltLinear);
+    setTabOrder(AltLinear, Edit1);
+
+    OpenDialog1 = new QFileDialog(this);
+    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    OpenDialog1->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    // A typed name comes back as typed, whether or not such a file exists.
+    OpenDialog1->setFileMode(QFileDialog::AnyFile);
+    OpenDialog1->setNameFilter(QStringLiteral("csv (*.csv)"));
+
+    qApp->installEventFilter(this);
+}
+
+TFEtiquet::~TFEtiquet() {
+    qApp->removeEventFilter(this);
+}
+
+void TFEtiquet::criarPainelBusca(QWidget* pagina) {
+    Panel1 = criar<QFrame>(pagina, "Panel1", QRect(3, 2, 798, 41));
+    // Raised outside, lowered inside.
+    Panel1->setFrameStyle(QFrame::Box | QFrame::Raised);
+    bRestaurarLista =
+        botaoComFigura(Panel1, "bRestaurarLista", QRect(9, 8, 124, 27), FiguraCarregarLista(), 18,
+                       QStringLiteral("Carregar Lista (F3)"), QStringLiteral("Restaurar Lista"));
+    ligar(this, bRestaurarLista, &QToolButton::clicked, &TFEtiquet::bRestaurarListaClick);
+    Bevel5 = filete(Panel1, "Bevel5", QRect(140, 6, 2, 30));
+    Label3 = rotulo(Panel1, "Label3", QPoint(147, 14), QStringLiteral("Busca:"));
+    Edit1 = criar<QLineEdit>(Panel1, "Edit1", QRect(187, 10, 358, 22));
+    ligar(this, Edit1, &QLineEdit::returnPressed, &TFEtiquet::Edit1KeyPress);
+    Bevel4 = filete(Panel1, "Bevel4", QRect(725, 5, 2, 30));
+    sbAnterior = botaoComFigura(Panel1, "sbAnterior", QRect(733, 7, 29, 28), FiguraAnterior(), 20,
+                                {}, QStringLiteral("Anterior"));
+    ligar(this, sbAnterior, &QToolButton::clicked, &TFEtiquet::sbAnteriorClick);
+    sbProximo = botaoComFigura(Panel1, "sbProximo", QRect(762, 7, 29, 28), FiguraProximo(), 20, {},
+                               QStringLiteral("Próximo"));
+    ligar(this, sbProximo, &QToolButton::clicked, &TFEtiquet::sbProximoClick);
+}
+
+void TFEtiquet::criarGrade(QWidget* pagina) {
+    GridSelecao = criar<plataforma::DataGrid>(pagina, "GridSelecao", QRect(2, 44, 800, 437));
+    GridSelecao->setColumns(colunasDaGrade());
+    GridSelecao->setTable(&MemTable2);
+    GridSelecao->setTitleColors(QColor(lista::CorTitulosProdutos), Qt::white);
+    GridSelecao->setVerticalLines(true);
+}
+
+void TFEtiquet::criarGrupoImpressao(QWidget* pagina) {
+    GrImpressao = criar<GrupoEntalhado>(pagina, "GrImpressao", QRect(0, 480, 803, 62));
+    GrImpressao->setTitle(QStringLiteral(" Impressão "));
+    SpeedButton1 = botaoComFigura(GrImpressao, "SpeedButton1", QRect(9, 23, 135, 27),
+                                  FiguraImpressora(), 18, QStringLiteral("Configurar e Imprimir"),
+                                  QStringLiteral("Configurar e Imprimir"));
+    Bevel3 = filete(GrImpressao, "Bevel3", QRect(154, 15, 2, 40));
+    AltLinear = criar<plataforma::SpinEdit>(GrImpressao, "AltLinear", QRect(629, 30, 65, 22));
+    AltLinear->setRange(0, 9999);
+    AltLinear->setMaxLength(4);
+    AltLinear->setSingleStep(1);
+    AltLinear->setValue(0);
+    Label1 = rotulo(GrImpressao, "Label1", QPoint(631, 14), QStringLiteral("Alt. &Linear"));
+    Label1->setBuddy(AltLinear);
+    SpeedButton2 =
+        botaoComFigura(GrImpressao, "SpeedButton2", QRect(704, 23, 89, 25), FiguraAlterar(), 16,
+                       QStringLiteral("&Alterar"), QStringLiteral("Alterar Linear"));
+    ligar(this, SpeedButton2, &QToolButton::clicked, &TFEtiquet::SpeedButton2Click);
+}
+
+void TFEtiquet::bRestaurarListaClick() {
+    OpenDialog1->setDirectory(pastaInicial());
+    // The last name chosen comes back, and with it its folder.
+    if (!m_ultimoArquivo.isEmpty())
+        OpenDialog1->selectFile(m_ultimoArquivo);
+    if (OpenDialog1->exec() != QDialog::Accepted)
+        return;
+    m_ultimoArquivo = OpenDialog1->selectedFiles().value(0);
+    lista::CarregarLista(MemTable2, m_ultimoArquivo);
+}
+
+void TFEtiquet::Edit1KeyPress() {
+    if (!MemTable2.isOpen()) {
+        plataforma::showAttention(
+            this, QStringLiteral("Carregue a lista de produtos antes de efetuar a busca."));
+        return;
+    }
+    if (lista::BuscarProduto(MemTable2, Edit1->text()))
+        GridSelecao->setFocus();
+}
+
+void TFEtiquet::sbAnteriorClick() {
+    if (MemTable2.isOpen() && !MemTable2.isEmpty())
+        MemTable2.prior();
+}
+
+void TFEtiquet::sbProximoClick() {
+    if (MemTable2.isOpen() && !MemTable2.isEmpty())
+        MemTable2.next();
+}
+
+void TFEtiquet::SpeedButton2Click() {
+    if (!MemTable2.isOpen()) {
+        plataforma::showAttention(this, QStringLiteral("Nenhuma lista de produtos foi carregada."));
+        return;
+    }
+    lista::AlterarQuantidades(MemTable2, AltLinear->currentValue());
+}
+
+void TFEtiquet::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        FormShow();
+    QWidget::showEvent(event);
+}
+
+void TFEtiquet::FormShow() {
+    setWindowTitle(Titulo + VersaoDoExecutavel());
+    if (const QScreen* tela = screen())
+        move(tela->availableGeometry().center() - rect().center());
+}
+
+bool TFEtiquet::eventFilter(QObject* alvo, QEvent* evento) {
+    if (m_repassando || evento->type() != QEvent::KeyPress || !alvo->isWidgetType() ||
+        static_cast<QWidget*>(alvo)->window() != this)
+        return false;
+    const auto& tecla = *static_cast<QKeyEvent*>(evento);
+    if (tecla.key() == Qt::Key_F3) {
+        // The load opens a dialog, which moves the focus and may even close
+        // the grid's cell editor that the key was meant for. So the key is
+        // taken here and, once the load is over, handed again to its control
+        // if that still exists.
+        QPointer<QObject> destino(alvo);
+        if (relatandoErros(this, &TFEtiquet::bRestaurarListaClick) && destino) {
+            const QScopedValueRollback repassando(m_repassando, true);
+            QKeyEvent copia(tecla.type(), tecla.key(), tecla.modifiers(), tecla.nativeScanCode(),
+                            tecla.nativeVirtualKey(), tecla.nativeModifiers(), tecla.text(),
+                            tecla.isAutoRepeat(), tecla.count(), tecla.device());
+            QCoreApplication::sendEvent(destino, &copia);
+        }
+        return true;
+    }
+    // The grid would delete the current product; no control gets the key.
+    return tecla.key() == Qt::Key_Delete && tecla.modifiers().testFlag(Qt::ControlModifier);
+}

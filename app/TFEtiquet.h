@@ -1,0 +1,73 @@
+#pragma once
+
+#include "plataforma/MemTable.h"
+
+#include <QWidget>
+
+class QFileDialog;
+class QFrame;
+class GrupoEntalhado;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QToolButton;
+
+namespace plataforma {
+class DataGrid;
+class SpinEdit;
+} // namespace plataforma
+
+// The main window: the product list in its grid, the list load, the search,
+// the navigation and the bulk quantity. It sees every key of its controls
+// before they do: F3 loads a list from anywhere, and Ctrl+Delete is swallowed
+// so that no product can be deleted.
+class TFEtiquet : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFEtiquet(QWidget* parent = nullptr);
+    ~TFEtiquet() override;
+
+    // The product list. Other windows read it through the main window.
+    plataforma::MemTable MemTable2;
+
+public slots:
+    void bRestaurarListaClick();
+    void Edit1KeyPress();
+    void sbAnteriorClick();
+    void sbProximoClick();
+    void SpeedButton2Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    // FormKeyDown: every key of the window's controls passes here first.
+    bool eventFilter(QObject* alvo, QEvent* evento) override;
+
+private:
+    void criarPainelBusca(QWidget* pagina);
+    void criarGrade(QWidget* pagina);
+    void criarGrupoImpressao(QWidget* pagina);
+    void FormShow();
+
+    QTabWidget* pc;
+    QWidget* TabSheet1;
+    QFrame* Panel1;
+    QToolButton* bRestaurarLista;
+    QFrame* Bevel5;
+    QLabel* Label3;
+    QLineEdit* Edit1;
+    QFrame* Bevel4;
+    QToolButton* sbAnterior;
+    QToolButton* sbProximo;
+    plataforma::DataGrid* GridSelecao;
+    GrupoEntalhado* GrImpressao;
+    QToolButton* SpeedButton1;
+    QFrame* Bevel3;
+    QLabel* Label1;
+    plataforma::SpinEdit* AltLinear;
+    QToolButton* SpeedButton2;
+    QFileDialog* OpenDialog1;
+    QString m_ultimoArquivo;
+    // Set while a key that the window has already seen goes to its control.
+    bool m_repassando = false;
+};
