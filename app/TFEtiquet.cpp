@@ -83,25 +83,6 @@ QList<plataforma::GridColumn> colunasDaGrade() {
     return colunas;
 }
 
-// Runs a handler from inside Qt's own event handling, which no exception may
-// cross: its error goes to the standard error box here, as it would from the
-// event loop, and the program goes on. True when the handler ended normally.
-bool relatandoErros(TFEtiquet* janela, void (TFEtiquet::*manipulador)()) {
-    try {
-        (janela->*manipulador)();
-        return true;
-    } catch (...) {
-        plataforma::reportException(std::current_exception());
-        return false;
-    }
-}
-
-template <typename Origem, typename Sinal>
-void ligar(TFEtiquet* janela, Origem* origem, Sinal sinal, void (TFEtiquet::*manipulador)()) {
-    QObject::connect(origem, sinal, janela,
-                     [janela, manipulador] { relatandoErros(janela, manipulador); });
-}
-
 QString pastaInicial() {
 #ifdef Q_OS_WIN
     return QStringLiteral("C:\\");
@@ -157,18 +138,22 @@ void TFEtiquet::criarPainelBusca(QWidget* pagina) {
     bRestaurarLista =
         botaoComFigura(Panel1, "bRestaurarLista", QRect(9, 8, 124, 27), FiguraCarregarLista(), 18,
                        QStringLiteral("Carregar Lista (F3)"), QStringLiteral("Restaurar Lista"));
-    ligar(this, bRestaurarLista, &QToolButton::clicked, &TFEtiquet::bRestaurarListaClick);
+    connect(bRestaurarLista, &QToolButton::clicked, this,
+            plataforma::reportingErrors([this] { bRestaurarListaClick(); }));
     Bevel5 = filete(Panel1, "Bevel5", QRect(140, 6, 2, 30));
     Label3 = rotulo(Panel1, "Label3", QPoint(147, 14), QStringLiteral("Busca:"));
     Edit1 = criar<QLineEdit>(Panel1, "Edit1", QRect(187, 10, 358, 22));
-    ligar(this, Edit1, &QLineEdit::returnPressed, &TFEtiquet::Edit1KeyPress);
+    connect(Edit1, &QLineEdit::returnPressed, this,
+            plataforma::reportingErrors([this] { Edit1KeyPress(); }));
     Bevel4 = filete(Panel1, "Bevel4", QRect(725, 5, 2, 30));
     sbAnterior = botaoComFigura(Panel1, "sbAnterior", QRect(733, 7, 29, 28), FiguraAnterior(), 20,
                                 {}, QStringLiteral("Anterior"));
-    ligar(this, sbAnterior, &QToolButton::clicked, &TFEtiquet::sbAnteriorClick);
+    connect(sbAnterior, &QToolButton::clicked, this,
+            plataforma::reportingErrors([this] { sbAnteriorClick(); }));
     sbProximo = botaoComFigura(Panel1, "sbProximo", QRect(762, 7, 29, 28), FiguraProximo(), 20, {},
                                QStringLiteral("Próximo"));
-    ligar(this, sbProximo, &QToolButton::clicked, &TFEtiquet::sbProximoClick);
+    connect(sbProximo, &QToolButton::clicked, this,
+            plataforma::reportingErrors([this] { sbProximoClick(); }));
 }
 
 void TFEtiquet::criarGrade(QWidget* pagina) {
@@ -196,7 +181,8 @@ void TFEtiquet::criarGrupoImpressao(QWidget* pagina) {
     SpeedButton2 =
         botaoComFigura(GrImpressao, "SpeedButton2", QRect(704, 23, 89, 25), FiguraAlterar(), 16,
                        QStringLiteral("&Alterar"), QStringLiteral("Alterar Linear"));
-    ligar(this, SpeedButton2, &QToolButton::clicked, &TFEtiquet::SpeedButton2Click);
+    connect(SpeedButton2, &QToolButton::clicked, this,
+            plataforma::reportingErrors([this] { SpeedButton2Click(); }));
 }
 
 void TFEtiquet::bRestaurarListaClick() {
@@ -261,7 +247,7 @@ bool TFEtiquet::eventFilter(QObject* alvo, QEvent* evento) {
         // taken here and, once the load is over, handed again to its control
         // if that still exists.
         QPointer<QObject> destino(alvo);
-        if (relatandoErros(this, &TFEtiquet::bRestaurarListaClick) && destino) {
+        if (plataforma::reportErrors([this] { bRestaurarListaClick(); }) && destino) {
             const QScopedValueRollback repassando(m_repassando, true);
             QKeyEvent copia(tecla.type(), tecla.key(), tecla.modifiers(), tecla.nativeScanCode(),
                             tecla.nativeVirtualKey(), tecla.nativeModifiers(), tecla.text(),

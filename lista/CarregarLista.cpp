@@ -3,12 +3,12 @@
 #include "ConversaoCampos.h"
 #include "LeitorLinhas.h"
 #include "LinhaProduto.h"
+#include "Maiusculas.h"
 #include "TabelaProdutos.h"
 #include "plataforma/Errors.h"
 #include "plataforma/WholeNumber.h"
 
 #include <QFile>
-#include <QLocale>
 
 namespace lista {
 
@@ -65,7 +65,7 @@ private:
     }
 
     void gravarMaiusculas(int campo, QStringView texto) {
-        m_tabela.setString(campo, m_portugues.toUpper(texto.toString()));
+        m_tabela.setString(campo, m_maiusculas(texto));
     }
 
     void gravarDecimal(int campo, QStringView texto) {
@@ -75,7 +75,7 @@ private:
     MemTable& m_tabela;
     const Posicoes m_posicoes;
     const QDate m_hoje;
-    const QLocale m_portugues{QLocale::Portuguese, QLocale::Brazil};
+    const Maiusculas m_maiusculas;
     LinhaProduto m_linha;
 };
 

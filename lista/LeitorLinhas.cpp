@@ -75,9 +75,10 @@ bool LeitorLinhas::lerBloco() {
     m_inicio = 0;
     const qsizetype inicioNovo = m_texto.size();
     m_texto.resize(inicioNovo + lidos);
+    const char* origem = m_bloco.constData();
     char16_t* destino = reinterpret_cast<char16_t*>(m_texto.data()) + inicioNovo;
     for (qsizetype i = 0; i < lidos; ++i)
-        destino[i] = m_tabela[static_cast<unsigned char>(m_bloco[i])];
+        destino[i] = m_tabela[static_cast<unsigned char>(origem[i])];
     const qsizetype ctrlZ = m_texto.indexOf(QChar(CtrlZ), inicioNovo);
     if (ctrlZ >= 0) {
         m_texto.truncate(ctrlZ);

@@ -110,6 +110,9 @@ void DataGrid::followTableCursor(int row) {
     if (row == currentIndex().row())
         return;
     m_following = true;
+    // Rows that have just arrived are not laid out yet; without this the
+    // grid would not scroll to a new current row among them.
+    executeDelayedItemsLayout();
     if (row < 0) {
         setCurrentIndex({});
     } else {

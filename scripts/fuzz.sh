@@ -8,7 +8,7 @@ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=
     -DETIQUETAS_FUZZ=ON >/dev/null
 alvos=$(grep -ho 'etiquetas_fuzz([a-z_0-9]*' fuzz/CMakeLists.txt | sed 's/etiquetas_fuzz(//' | grep -v '^nome$' || true)
 for alvo in $alvos; do
-    cmake --build build/fuzz --parallel "$(nproc)" --target "$alvo"
+    cmake --build build/fuzz --parallel "$(nproc)" --target "$alvo" >/dev/null
     corpus="build/fuzz/corpus-$alvo"
     mkdir -p "$corpus"
     [ -d "fuzz/sementes/$alvo" ] && cp -n fuzz/sementes/"$alvo"/* "$corpus"/ 2>/dev/null || true

@@ -118,9 +118,12 @@ private:
                                                   "2;Gaze;Lab B;789;5;0;0;0;2;\r\n"
                                                   "3;Dipirona gotas;Lab A;7891;8;0;0;0;3;\r\n");
     }
+    // Loads as the button does, without its dialog; the grid catches up once
+    // the events are processed, as it does before the operator's next key.
     void carregarTres() {
         lista::CarregarLista(tabela(), listaDeTres());
         tabela().first();
+        QCoreApplication::processEvents();
     }
     qint32 quantidade(int linha) const {
         const auto* valor =
@@ -138,6 +141,7 @@ private slots:
     void antesDaPrimeiraCarga();
     void f3Carrega_data();
     void f3Carrega();
+    void ultimaLinhaLidaAVista();
     void f3ComEditorAberto();
     void botaoCarregaEGuardaONome();
     void dialogoCancelado();
@@ -146,8 +150,10 @@ private slots:
     void ctrlDeleteEngolido();
     void inclusaoRecusada_data();
     void inclusaoRecusada();
+    void tabEntreCelulasEditaveis();
     void letraNaQuantidade();
     void quantidadeDigitada();
+    void quantidadeApagada();
     void quantidadeInvalida();
     void descricaoMinuscula();
     void mensagensDeGuarda_data();
@@ -158,7 +164,7 @@ private slots:
     void alterarLinear_data();
     void alterarLinear();
     void ordemDeTabulacao();
-    void aceleradorDoLinear();
+    void aceleradores();
 };
 
 void TesteTFEtiquet::init() {
@@ -228,6 +234,17 @@ void TesteTFEtiquet::f3Carrega() {
     QCOMPARE(tabela().currentRow(), 1);
     QCOMPARE(espiao.vezes, 1);
     QVERIFY(operador.caixas.isEmpty());
+}
+
+void TesteTFEtiquet::ultimaLinhaLidaAVista() {
+    QByteArray conteudo = "h\n";
+    for (int codigo = 1; codigo <= 200; ++codigo)
+        conteudo += QByteArray::number(codigo) + ";Produto\n";
+    Operador operador({gravar(QStringLiteral("longa.csv"), conteudo)});
+    teclar(Qt::Key_F3);
+    QCOMPARE(tabela().currentRow(), 199);
+    QTRY_COMPARE(grade()->currentIndex().row(), 199);
+    QVERIFY(grade()->viewport()->rect().contains(grade()->visualRect(grade()->currentIndex())));
 }
 
 void TesteTFEtiquet::f3ComEditorAberto() {
@@ -338,6 +355,28 @@ void TesteTFEtiquet::inclusaoRecusada() {
     QVERIFY(operador.caixas.isEmpty());
 }
 
+void TesteTFEtiquet::tabEntreCelulasEditaveis() {
+    carregarTres();
+    grade()->setFocus();
+    grade()->setCurrentIndex(grade()->model()->index(1, Codigo));
+    const auto celula = [this] {
+        return std::pair(grade()->currentIndex().row(), grade()->currentIndex().column());
+    };
+    teclar(Qt::Key_Tab);
+    QCOMPARE(celula(), std::pair(1, int(Descricao)));
+    teclar(Qt::Key_Tab);
+    QCOMPARE(celula(), std::pair(1, int(Qtde)));
+    teclar(Qt::Key_Tab);
+    QCOMPARE(celula(), std::pair(2, int(Descricao)));
+    teclar(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(celula(), std::pair(1, int(Qtde)));
+    teclar(Qt::Key_Tab);
+    teclar(Qt::Key_Tab);
+    teclar(Qt::Key_Tab);
+    QCOMPARE(celula(), std::pair(2, int(Qtde)));
+    QCOMPARE(tabela().rowCount(), 3);
+}
+
 void TesteTFEtiquet::letraNaQuantidade() {
     carregarTres();
     grade()->setFocus();
@@ -356,6 +395,21 @@ void TesteTFEtiquet::quantidadeDigitada() {
     teclar(Qt::Key_Down);
     QTRY_COMPARE(quantidade(0), 12);
     QCOMPARE(tabela().currentRow(), 1);
+}
+
+void TesteTFEtiquet::quantidadeApagada() {
+    carregarTres();
+    grade()->setFocus();
+    grade()->setCurrentIndex(grade()->model()->index(1, Qtde));
+    Operador operador;
+    teclar(Qt::Key_F2);
+    teclar(Qt::Key_A, Qt::ControlModifier);
+    teclar(Qt::Key_Backspace);
+    teclar(Qt::Key_Down);
+    QTRY_VERIFY(std::holds_alternative<std::monostate>(
+        tabela().value(1, tabela().fieldIndex(lista::CQTDE))));
+    QCOMPARE(grade()->model()->index(1, Qtde).data().toString(), QString());
+    QVERIFY(operador.caixas.isEmpty());
 }
 
 void TesteTFEtiquet::quantidadeInvalida() {
@@ -490,9 +544,16 @@ void TesteTFEtiquet::ordemDeTabulacao() {
     QCOMPARE(QApplication::focusWidget(), grade());
 }
 
-void TesteTFEtiquet::aceleradorDoLinear() {
+void TesteTFEtiquet::aceleradores() {
+    carregarTres();
     teclar(Qt::Key_L, Qt::AltModifier);
     QVERIFY(controle<plataforma::SpinEdit>("AltLinear")->isAncestorOf(QApplication::focusWidget()));
+    teclar(Qt::Key_A, Qt::ControlModifier);
+    digitar(QStringLiteral("4"));
+    // The button shows itself pressed for a moment before it acts.
+    teclar(Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(quantidade(0), 4);
+    QCOMPARE(quantidade(2), 4);
 }
 
 int main(int argc, char** argv) {
