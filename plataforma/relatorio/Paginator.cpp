@@ -12,6 +12,8 @@ namespace plataforma::relatorio {
 namespace {
 
 constexpr double MillimetresPerThousandth = 0.001;
+// More than any paper can hold; a damaged template asking for millions stops here.
+constexpr int MaxColumns = 1000;
 
 // The report's page as the layout needs it, read anew for every page; lengths in thousandths
 // of a millimetre, so that whether a band fits never depends on rounding.
@@ -38,7 +40,7 @@ Geometry readGeometry(Report& report) {
     g.margins = setup.margins();
     g.columnWidth = report.mmColumnWidth();
     const std::vector<int> positions = report.columnPositions();
-    const int columns = std::max(report.columns(), 1);
+    const int columns = std::clamp(report.columns(), 1, MaxColumns);
     for (int i = 0; i < columns; ++i) {
         g.columnLefts.push_back(i < static_cast<int>(positions.size())
                                     ? positions[static_cast<std::size_t>(i)]

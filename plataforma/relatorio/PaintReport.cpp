@@ -21,7 +21,9 @@ QPageLayout pageLayoutOf(Report& report) {
     const bool turned =
         paper.width() > paper.height() && setup.orientation() == Orientation::Landscape;
     const QSizeF portrait = turned ? paper.transposed() : paper;
-    const QPageSize size(portrait, QPageSize::Millimeter, setup.paperName(), QPageSize::FuzzyMatch);
+    // Matched to a standard size by its dimensions alone: label templates give their rolls the
+    // name of some other paper.
+    const QPageSize size(portrait, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
     return QPageLayout(size, turned ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(),
                        QPageLayout::Millimeter);
 }
