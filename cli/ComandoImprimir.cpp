@@ -55,7 +55,7 @@ RunSummary imprimirNaImpressora(Report& ppReport1, const QString& nome) {
     const QPrinterInfo impressora = QPrinterInfo::printerInfo(nome);
     if (impressora.isNull())
         throw plataforma::Exception(u"Impressora não encontrada: \"%1\"."_s.arg(nome));
-    QPrinter printer(impressora, QPrinter::HighResolution);
+    QPrinter printer(QPrinter::HighResolution);
     plataforma::relatorio::configurePrinter(ppReport1, printer);
     // The operator's choice over the printer the template names.
     printer.setPrinterName(impressora.printerName());
