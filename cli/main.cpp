@@ -46,6 +46,17 @@ int executar(const QStringList& argumentos) {
     return SaidaUsoIncorreto;
 }
 
+QtMessageHandler avisosDoQt = nullptr;
+
+// Run from cron or a service, XDG_RUNTIME_DIR is often unset; Qt then falls back to a
+// private folder of its own, which is all a program without windows needs. Its warning
+// would only clutter the error output that scripts read.
+void filtrarAvisos(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+    if (tipo == QtWarningMsg && texto.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"))
+        return;
+    avisosDoQt(tipo, contexto, texto);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -53,6 +64,7 @@ int main(int argc, char* argv[]) {
     // command line never shows a window, so it needs no display either.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    avisosDoQt = qInstallMessageHandler(filtrarAvisos);
     const QGuiApplication aplicacao(argc, argv);
     const int saida = executar(QCoreApplication::arguments().mid(1));
     if (saida == SaidaUsoIncorreto) {
