@@ -1,0 +1,66 @@
+#include "plataforma/relatorio/PrinterOutput.h"
+#include "plataforma/relatorio/Report.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace plataforma::relatorio;
+using namespace Qt::StringLiterals;
+
+class tst_PrinterOutput : public QObject {
+    Q_OBJECT
+
+private slots:
+    void paperFromTemplate_data();
+    void paperFromTemplate();
+};
+
+void tst_PrinterOutput::paperFromTemplate_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<QSizeF>("paper"); // millimetres, as printed
+    QTest::addColumn<QString>("pdfSize");
+    QTest::newRow("A4") << 210000 << 297000 << false << QSizeF(210, 297) << u"595 x 842 pts"_s;
+    QTest::newRow("A4 landscape") << 297000 << 210000 << true << QSizeF(297, 210)
+                                  << u"842 x 595 pts"_s;
+    QTest::newRow("label roll 105 x 30")
+        << 105000 << 30000 << false << QSizeF(105, 30) << u"298 x 85 pts"_s;
+}
+
+// Without a print spooler the printer writes a PDF, which shows the paper it was given.
+void tst_PrinterOutput::paperFromTemplate() {
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(bool, landscape);
+    QFETCH(QSizeF, paper);
+    QFETCH(QString, pdfSize);
+    Report report;
+    PrinterSetup setup = report.printerSetup();
+    setup.setPrinterName(u"Impressora que não existe"_s);
+    setup.setMmPaperWidth(width);
+    setup.setMmPaperHeight(height);
+    setup.setOrientation(landscape ? Orientation::Landscape : Orientation::Portrait);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"impresso.pdf"_s);
+    QPrinter printer(QPrinter::HighResolution);
+    configurePrinter(report, printer);
+    printer.setOutputFileName(path);
+    QCOMPARE(printer.pageLayout().fullRect(QPageLayout::Millimeter).size().toSize(),
+             paper.toSize());
+    QCOMPARE(printer.docName(), u"Report"_s);
+    QCOMPARE(print(report, printer).pages, 1);
+    QVERIFY(printer.fullPage());
+
+    QProcess pdfinfo;
+    pdfinfo.start(u"pdfinfo"_s, {path});
+    QVERIFY(pdfinfo.waitForFinished());
+    const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    QVERIFY2(info.contains(u"Page size:       "_s + pdfSize), qPrintable(info));
+}
+
+QTEST_MAIN(tst_PrinterOutput)
+#include "tst_printer_output.moc"
