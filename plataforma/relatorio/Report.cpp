@@ -95,6 +95,10 @@ QString Report::templateFileName() const {
     return p::text(m_tree, u"Template.FileName");
 }
 
+void Report::setTemplateFileName(const QString& path) {
+    p::setText(m_tree, u"Template.FileName"_s, path);
+}
+
 QString Report::deviceType() const {
     return p::text(m_tree, u"DeviceType");
 }

@@ -55,6 +55,9 @@ public:
     bool autoStop() const;
     void setAutoStop(bool autoStop);
     QString templateFileName() const;
+    // Names the file the layout belongs to (the one it was opened from), so that a save by name
+    // goes there; saveToFile records its own path by itself.
+    void setTemplateFileName(const QString& path);
     QString deviceType() const;
     QString version() const;
 
