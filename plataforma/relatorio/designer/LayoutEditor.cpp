@@ -76,10 +76,11 @@ void LayoutEditor::reset() {
     emit selectionChanged();
 }
 
-void LayoutEditor::adoptOutsideChanges(const QString& text) {
+bool LayoutEditor::adoptOutsideChanges(const QString& text) {
     if (layoutNow() == m_known)
-        return;
+        return false;
     m_undo.push(new LayoutChange(text, m_report, m_known, layoutNow(), {}, [this] { applied(); }));
+    return true;
 }
 
 void LayoutEditor::markSaved() {

@@ -36,8 +36,8 @@ public:
     void open(const QString& path);
     void replaceLayout(fluxo::Objeto layout);
     // Takes what someone else changed in the report since the last change (a page-request
-    // handler that shrank a band) as one undo step.
-    void adoptOutsideChanges(const QString& text);
+    // handler that shrank a band) as one undo step; false when nothing changed.
+    bool adoptOutsideChanges(const QString& text);
     // The layout as it is now is the saved one; no undo step.
     void markSaved();
     // The layout as it is now is the known one (its language was set, say), and no change.
