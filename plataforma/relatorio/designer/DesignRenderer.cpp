@@ -82,13 +82,15 @@ QString sampleBarcodeData(QStringView type) {
 DesignRenderer::DesignRenderer(const Report& report) : m_samplePipeline(SamplePipeline, m_samples) {
     QStringList sampleData;
     m_standIn.setLayout(standInLayout(report.layout(), m_samples, sampleData));
-    m_samples.open();
-    m_samples.append();
-    for (int field = 0; field < sampleData.size(); ++field)
-        m_samples.setString(field, sampleData[field]);
-    m_samples.post();
-    m_pipelines.add(m_samplePipeline);
-    m_standIn.setPipelines(&m_pipelines);
+    if (!sampleData.isEmpty()) {
+        m_samples.open();
+        m_samples.append();
+        for (int field = 0; field < sampleData.size(); ++field)
+            m_samples.setString(field, sampleData[field]);
+        m_samples.post();
+        m_pipelines.add(m_samplePipeline);
+        m_standIn.setPipelines(&m_pipelines);
+    }
     m_renderer = std::make_unique<PageRenderer>(m_standIn);
 }
 

@@ -11,7 +11,10 @@ bool canSaveTo(const QString& fileName) {
     const QFileInfo file(QDir::fromNativeSeparators(fileName));
     if (!file.isAbsolute() || !file.dir().exists())
         return false;
-    return !file.exists() || (file.isFile() && file.isWritable());
+    // The owner's write permission is the file's read-only mark, even for an administrator,
+    // whom the system would let write anyway.
+    return !file.exists() ||
+           (file.isFile() && file.isWritable() && file.permission(QFileDevice::WriteOwner));
 }
 
 } // namespace plataforma::relatorio
