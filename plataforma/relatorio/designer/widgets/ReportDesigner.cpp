@@ -120,7 +120,11 @@ void ReportDesigner::createActions() {
     m_undoAction = named(stack.createUndoAction(this, u"Desfazer"_s), u"actUndo"_s);
     m_undoAction->setShortcut(QKeySequence::Undo);
     m_redoAction = named(stack.createRedoAction(this, u"Refazer"_s), u"actRedo"_s);
-    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    // Ctrl+Y everywhere, besides the system's own key; a key listed twice would trigger nothing.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    redoKeys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    redoKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    m_redoAction->setShortcuts(redoKeys);
     m_deleteAction = named(new QAction(u"Excluir"_s, this), u"actDelete"_s);
     m_deleteAction->setShortcut(QKeySequence::Delete);
     connect(m_deleteAction, &QAction::triggered, &m_editor, &LayoutEditor::deleteSelection);
