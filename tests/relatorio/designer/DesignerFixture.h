@@ -23,10 +23,17 @@ public:
         QFile::remove(plataforma::relatorio::DesignerSettings::filePath());
     }
 
-    explicit DesignerFixture(fluxo::Objeto layout) {
+    enum class Dialogs { Answered, System };
+
+    explicit DesignerFixture(fluxo::Objeto layout, Dialogs dialogs = Dialogs::Answered) {
         m_report.setLayout(std::move(layout));
         m_batch.bind(m_report);
         m_designer = std::make_unique<plataforma::relatorio::ReportDesigner>(m_report);
+        if (dialogs == Dialogs::Answered)
+            answerDialogs();
+    }
+
+    void answerDialogs() {
         auto& dialogs = m_designer->dialogs();
         dialogs.openFile = [this](QWidget*, const QString&, const QString& start, const QString&) {
             openStarts.append(start);
