@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     designer.resize(1280, 800);
     designer.show();
     designer.openTemplateFile(path);
-    designer.editor().select({QStringLiteral("ppDBText2")});
+    designer.editor().select({});
     QTest::qWait(200);
     designer.grab().save(output.filePath(QStringLiteral("designer.png")));
 

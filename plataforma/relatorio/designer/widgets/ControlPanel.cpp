@@ -10,11 +10,11 @@
 #include "plataforma/relatorio/designer/NewControl.h"
 #include "plataforma/relatorio/designer/Pictures.h"
 #include "plataforma/relatorio/designer/UnitDisplay.h"
+#include "plataforma/relatorio/designer/widgets/LengthSpinBox.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QLabel>
@@ -86,8 +86,7 @@ void ControlPanel::edit(const QString& text, const QString& property,
 
 QDoubleSpinBox* ControlPanel::lengthBox(const QString& objectName, const QString& label,
                                         const std::function<void(MmBox&, int)>& set) {
-    auto* box = named(new QDoubleSpinBox(this), objectName);
-    box->setKeyboardTracking(false);
+    auto* box = named(new LengthSpinBox(this), objectName);
     connect(box, &QDoubleSpinBox::valueChanged, this, [this, set, objectName](double value) {
         const int stored = toThousandths(static_cast<float>(value), m_editor.report().units());
         edit(u"Posição e tamanho"_s, objectName, [&](Control& control) {
@@ -210,12 +209,11 @@ void ControlPanel::buildBarcode() {
     });
     m_form->addRow(u"Tipo de código"_s, m_barcodeType);
 
-    m_barWidth = named(new QDoubleSpinBox(this), u"spnBarWidth"_s);
+    m_barWidth = named(new LengthSpinBox(this), u"spnBarWidth"_s);
     m_barWidth->setDecimals(3);
     m_barWidth->setRange(0.05, 5);
     m_barWidth->setSingleStep(0.01);
     m_barWidth->setSuffix(u" mm"_s);
-    m_barWidth->setKeyboardTracking(false);
     m_barWidth->setToolTip(u"Largura da barra mais fina, que a impressora precisa imprimir."_s);
     connect(m_barWidth, &QDoubleSpinBox::valueChanged, this, [this](double width) {
         edit(u"Largura da barra"_s, u"mmBarWidth"_s, [&](Control& control) {
@@ -244,11 +242,10 @@ void ControlPanel::buildLine() {
     });
     m_form->addRow(u"Posição da linha"_s, m_linePosition);
 
-    m_lineWeight = named(new QDoubleSpinBox(this), u"spnLineWeight"_s);
+    m_lineWeight = named(new LengthSpinBox(this), u"spnLineWeight"_s);
     m_lineWeight->setRange(0.25, 20);
     m_lineWeight->setSingleStep(0.25);
     m_lineWeight->setSuffix(u" pt"_s);
-    m_lineWeight->setKeyboardTracking(false);
     connect(m_lineWeight, &QDoubleSpinBox::valueChanged, this, [this](double weight) {
         edit(u"Espessura da linha"_s, u"Weight"_s,
              [&](Control& control) { control.setWeight(static_cast<float>(weight)); });

@@ -25,7 +25,8 @@ constexpr double DragThreshold = 3;
 constexpr double AddThreshold = 4;
 
 const QColor Desk(0xD5, 0xDA, 0xE1);
-const QColor BeyondColumn(0xEE, 0xF0, 0xF3);
+const QColor BeyondColumn(0xF4, 0xF5, 0xF7);
+const QColor Hatch(0xC8, 0xCE, 0xD6);
 const QColor Bar(0xC4, 0xCE, 0xDB);
 const QColor BarLine(0x8A, 0x98, 0xAB);
 const QColor Selection(0x1F, 0x6F, 0xD0);
@@ -132,8 +133,13 @@ void DesignSurface::paintEvent(QPaintEvent*) {
 
 void DesignSurface::paintBand(QPainter& painter, const DesignSheet::BandRow& row) {
     painter.fillRect(row.area, Qt::white);
-    if (!row.beyondColumn.isEmpty())
+    if (!row.beyondColumn.isEmpty()) {
+        // Past the label's right edge: the next column's place, hatched.
         painter.fillRect(row.beyondColumn, BeyondColumn);
+        painter.fillRect(row.beyondColumn, QBrush(Hatch, Qt::BDiagPattern));
+        painter.setPen(QPen(Hatch, 1, Qt::DashLine));
+        painter.drawLine(row.beyondColumn.topLeft(), row.beyondColumn.bottomLeft());
+    }
 
     const double scale = m_sheet->pixelsPerMillimetre();
     painter.save();

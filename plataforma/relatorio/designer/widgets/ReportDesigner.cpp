@@ -216,7 +216,13 @@ QWidget* ReportDesigner::buildDesignPage() {
     propertiesArea->setObjectName(u"propertiesArea"_s);
     propertiesArea->setWidget(m_properties);
     propertiesArea->setWidgetResizable(true);
-    propertiesArea->setMinimumWidth(320);
+    propertiesArea->setMinimumWidth(340);
+    propertiesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Long choices ("Coluna por coluna (de cima para baixo)") must not widen the panel.
+    for (QComboBox* combo : m_properties->findChildren<QComboBox*>()) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(8);
+    }
 
     auto* splitter = new QSplitter(Qt::Horizontal, page);
     splitter->addWidget(new DesignArea(m_surface));
@@ -355,17 +361,28 @@ void ReportDesigner::selectionChanged() {
     const QStringList& selection = m_editor.selection();
     m_deleteAction->setEnabled(!selection.isEmpty());
     if (selection.isEmpty()) {
-        m_properties->setCurrentWidget(m_reportPanel);
+        showProperties(m_reportPanel);
     } else if (selection.size() == 1) {
         m_controlPanel->showControl(selection.first());
-        m_properties->setCurrentWidget(m_controlPanel);
+        showProperties(m_controlPanel);
     } else {
         m_selectionLabel->setText(
             u"<b>%1 componentes selecionados</b><p>Arraste-os ou use as setas para movê-los "
             u"juntos (com Shift, em passos menores; com Ctrl, para mudar o tamanho). Delete "
             u"exclui todos.</p>"_s.arg(selection.size()));
-        m_properties->setCurrentWidget(m_selectionLabel);
+        showProperties(m_selectionLabel);
     }
+}
+
+void ReportDesigner::showProperties(QWidget* panel) {
+    // The hidden panels must not lend the shown one their height, or a short panel scrolls.
+    for (int i = 0; i < m_properties->count(); ++i) {
+        QWidget* page = m_properties->widget(i);
+        page->setSizePolicy(page == panel ? QSizePolicy::Preferred : QSizePolicy::Ignored,
+                            page == panel ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    }
+    m_properties->setCurrentWidget(panel);
+    m_properties->adjustSize();
 }
 
 void ReportDesigner::controlAdded(const QString& name, ControlKind kind) {

@@ -99,6 +99,7 @@ private:
     void restoreWindow();
     void pageChanged(int index);
     void selectionChanged();
+    void showProperties(QWidget* panel);
     void controlAdded(const QString& name, ControlKind kind);
     void updateRecentFiles();
     void updateFileLabel();

@@ -5,9 +5,9 @@
 #include "plataforma/relatorio/designer/LayoutEditor.h"
 #include "plataforma/relatorio/designer/PaperSizes.h"
 #include "plataforma/relatorio/designer/UnitDisplay.h"
+#include "plataforma/relatorio/designer/widgets/LengthSpinBox.h"
 
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,8 +88,7 @@ void ReportPanel::edit(const QString& text, const QString& property,
 QDoubleSpinBox* ReportPanel::lengthBox(const QString& objectName, const QString& label,
                                        std::function<int(Report&)> get,
                                        const std::function<void(int)>& commit) {
-    auto* box = named(new QDoubleSpinBox(this), objectName);
-    box->setKeyboardTracking(false);
+    auto* box = named(new LengthSpinBox(this), objectName);
     connect(box, &QDoubleSpinBox::valueChanged, this, [this, commit](double value) {
         commit(toThousandths(static_cast<float>(value), m_editor.report().units()));
     });
