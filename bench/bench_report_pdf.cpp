@@ -1,7 +1,7 @@
-// Prints label batches of two gondola layouts to PDF the way the label program does, and shows
-// labels per second, PDF bytes per page and the process's peak memory.
+// Prints label batches of two built-in gondola templates to PDF the way the label program does, and
+// shows labels per second, PDF bytes per page and the process's peak memory.
 
-#include "modelos/fluxo/Construtor.h"
+#include "modelos/SalvarModelo.h"
 #include "plataforma/MemTable.h"
 #include "plataforma/relatorio/MemTablePipeline.h"
 #include "plataforma/relatorio/PdfOutput.h"
@@ -23,101 +23,6 @@ namespace {
 
 constexpr int Labels = 10000;
 const QString PipelineName = u"Selecionados"_s;
-const QString PriceFormat = u"$#,0.00;($#,0.00)"_s;
-
-fluxo::Fonte arial(int size, bool bold = false) {
-    return {.nome = u"Arial"_s, .tamanho = size, .negrito = bold};
-}
-
-fluxo::Relatorio a4(int columns, std::vector<int> positions, int width, int top) {
-    fluxo::Relatorio report;
-    report.pararSozinho = false;
-    report.pipeline = PipelineName;
-    report.unidade = u"utMillimeters"_s;
-    report.colunas = columns;
-    report.posicoesDasColunas = std::move(positions);
-    report.larguraDaColuna = width;
-    report.pagina = {.papel = u"A4"_s,
-                     .codigoDoPapel = 9,
-                     .largura = 210000,
-                     .altura = 297000,
-                     .margemSuperior = top};
-    return report;
-}
-
-fluxo::CodigoDeBarras ean13(fluxo::Caixa box, int barWidth, int ratio) {
-    return {.nome = u"ppDBBarCode1"_s,
-            .campo = u"CBARRAS"_s,
-            .pipeline = PipelineName,
-            .caixa = box,
-            .fonte = {.nome = u"Courier New"_s, .tamanho = 8},
-            .tipo = u"bcEAN_13"_s,
-            .calcularDigito = false,
-            .tamanhoAutomatico = false,
-            .transparente = true,
-            .larguraDaBarra = barWidth,
-            .razaoDaBarraLarga = ratio};
-}
-
-// Three columns of eight gondola labels: a frame, the description, the price and the EAN-13.
-fluxo::Objeto gondola3x8() {
-    fluxo::Relatorio report = a4(3, {2000, 70666, 139332}, 68666, 1000);
-    report.bandas = {
-        {.tipo = fluxo::TipoDeBanda::CabecalhoDeColuna},
-        {.tipo = fluxo::TipoDeBanda::Detalhe,
-         .altura = 32808,
-         .controles = {fluxo::Forma{.nome = u"ppShape1"_s, .caixa = {0, 0, 68792, 32544}},
-                       fluxo::TextoDeDados{.nome = u"ppDBText1"_s,
-                                           .campo = u"CDESCRICAO"_s,
-                                           .pipeline = PipelineName,
-                                           .caixa = {794, 2117, 67204, 10054},
-                                           .fonte = arial(12),
-                                           .alinhamento = u"taCentered"_s,
-                                           .transparente = true,
-                                           .quebraDeLinha = true},
-                       fluxo::TextoDeDados{.nome = u"ppDBText2"_s,
-                                           .campo = u"CPRECOPRAT"_s,
-                                           .pipeline = PipelineName,
-                                           .caixa = {36248, 17463, 24384, 7154},
-                                           .fonte = arial(17, true),
-                                           .tamanhoAutomatico = true,
-                                           .formato = PriceFormat,
-                                           .transparente = true},
-                       ean13({0, 12965, 41275, 17992}, 330, 55880)}},
-        {.tipo = fluxo::TipoDeBanda::RodapeDeColuna}};
-    return fluxo::montar(report);
-}
-
-// Seven columns of eighteen small labels: description, price and EAN-13, left to right.
-fluxo::Objeto gondola7x18() {
-    fluxo::Relatorio report =
-        a4(7, {7000, 35000, 63000, 91000, 119000, 147000, 175000}, 28000, 1000);
-    report.bandas = {{.tipo = fluxo::TipoDeBanda::Cabecalho},
-                     {.tipo = fluxo::TipoDeBanda::CabecalhoDeColuna},
-                     {.tipo = fluxo::TipoDeBanda::Detalhe,
-                      .altura = 16140,
-                      .percursoDasColunas = u"ctLeftToRight"_s,
-                      .controles = {fluxo::TextoDeDados{.nome = u"ppDBText1"_s,
-                                                        .campo = u"CDESCRICAO"_s,
-                                                        .pipeline = PipelineName,
-                                                        .caixa = {1588, 1058, 25135, 6085},
-                                                        .fonte = arial(6, true),
-                                                        .alinhamento = u"taCentered"_s,
-                                                        .transparente = true,
-                                                        .quebraDeLinha = true},
-                                    fluxo::TextoDeDados{.nome = u"ppDBText2"_s,
-                                                        .campo = u"CPRECO"_s,
-                                                        .pipeline = PipelineName,
-                                                        .caixa = {9790, 6085, 8636, 2582},
-                                                        .fonte = arial(6, true),
-                                                        .tamanhoAutomatico = true,
-                                                        .formato = PriceFormat,
-                                                        .transparente = true},
-                                    ean13({4498, 8731, 19315, 6879}, 150, 76200)}},
-                     {.tipo = fluxo::TipoDeBanda::RodapeDeColuna},
-                     {.tipo = fluxo::TipoDeBanda::Rodape}};
-    return fluxo::montar(report);
-}
 
 QString ean(int product) {
     const QString digits = u"789%1"_s.arg(product, 9, 10, QChar(u'0'));
@@ -198,13 +103,17 @@ int main(int argc, char** argv) {
     PipelineRegistry pipelines;
     pipelines.add(pipeline);
 
-    const std::pair<const char*, fluxo::Objeto> layouts[] = {{"3 x 8 A4", gondola3x8()},
-                                                             {"7 x 18 A4", gondola7x18()}};
+    // The built-in templates 9 (three columns of eight gondola labels: frame, description,
+    // price, EAN-13) and 20 (seven columns of eighteen: description, price, EAN-13), as the
+    // operator opens them after exporting them.
+    const std::pair<const char*, int> layouts[] = {{"3 x 8 A4", 9}, {"7 x 18 A4", 20}};
     std::printf("%-10s %-22s %10s %14s %6s %11s\n", "layout", "batch", "labels/s", "labels/CPU s",
                 "pages", "bytes/page");
-    for (const auto& [name, layout] : layouts) {
+    for (const auto& [name, id] : layouts) {
+        const QString file = dir.filePath(u"modelo.rtm"_s);
+        modelos::SalvarModelo(id, file);
         Report report;
-        report.setLayout(layout);
+        report.loadFromFile(file);
         report.setPipelines(&pipelines);
         for (int copies : {1, 5, 100}) {
             fill(table, copies);

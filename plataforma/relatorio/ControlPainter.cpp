@@ -8,8 +8,14 @@
 #include "plataforma/relatorio/TextPainter.h"
 
 #include <QBrush>
+#include <algorithm>
 
 namespace plataforma::relatorio {
+
+int drawnFontSize(int points) {
+    constexpr int Largest = 1000;
+    return std::clamp(points, 0, Largest);
+}
 
 const QBrush& paperWhite() {
     static const QBrush white(Qt::white);

@@ -33,6 +33,10 @@ struct PaintContext {
     int nextStyleId = 0;
 };
 
+// A font size as drawn, in points: a template's size up to a limit that keeps a damaged
+// template from asking for glyphs metres high; 0 for a size that is not positive.
+int drawnFontSize(int points);
+
 // The white an opaque control fills its box with, made once: each new brush costs an allocation.
 const QBrush& paperWhite();
 

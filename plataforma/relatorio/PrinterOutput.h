@@ -15,7 +15,8 @@ void configurePrinter(Report& report, QPrinter& printer);
 
 // Prints every page of the report on a printer as it is set up (by configurePrinter, a print
 // dialog or both), placing everything from the paper's corner. The page-request event runs
-// before each page; what it throws goes to the caller (a SilentAbort abandons the run).
+// before each page is laid out; what it throws goes to the caller (a SilentAbort abandons the
+// run) before anything reaches the printer.
 RunSummary print(Report& report, QPrinter& printer);
 
 // Prints on the system's printer, set up by configurePrinter. Throws plataforma::Exception

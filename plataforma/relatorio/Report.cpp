@@ -83,28 +83,12 @@ void Report::setLanguage(Language language) {
     p::setIdentifier(m_tree, u"Language"_s, languageName(language));
 }
 
-bool Report::autoStop() const {
-    return p::boolean(m_tree, u"AutoStop", true);
-}
-
-void Report::setAutoStop(bool autoStop) {
-    p::setBoolean(m_tree, u"AutoStop"_s, autoStop);
-}
-
 QString Report::templateFileName() const {
     return p::text(m_tree, u"Template.FileName");
 }
 
 void Report::setTemplateFileName(const QString& path) {
     p::setText(m_tree, u"Template.FileName"_s, path);
-}
-
-QString Report::deviceType() const {
-    return p::text(m_tree, u"DeviceType");
-}
-
-QString Report::version() const {
-    return p::text(m_tree, u"Version");
 }
 
 int Report::columns() const {

@@ -82,7 +82,7 @@ TextStyle TextStyle::of(const Control& control) {
     style.font.setUnderline(settings.underline);
     style.font.setStrikeOut(settings.strikeOut);
     style.font.setHintingPreference(QFont::PreferNoHinting);
-    style.scale = settings.size * MillimetresPerPoint / ReferencePixelSize;
+    style.scale = drawnFontSize(settings.size) * MillimetresPerPoint / ReferencePixelSize;
     style.pen = QPen(colorFromName(settings.color));
     style.alignment = control.textAlignment();
     style.wordWrap = control.wordWrap();

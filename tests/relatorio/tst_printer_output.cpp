@@ -1,6 +1,10 @@
+#include "plataforma/Exception.h"
+#include "plataforma/MemTable.h"
+#include "plataforma/relatorio/MemTablePipeline.h"
 #include "plataforma/relatorio/PrinterOutput.h"
 #include "plataforma/relatorio/Report.h"
 
+#include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -15,6 +19,7 @@ class tst_PrinterOutput : public QObject {
 private slots:
     void paperFromTemplate_data();
     void paperFromTemplate();
+    void abandonedRunSendsNothing();
 };
 
 void tst_PrinterOutput::paperFromTemplate_data() {
@@ -60,6 +65,42 @@ void tst_PrinterOutput::paperFromTemplate() {
     QVERIFY(pdfinfo.waitForFinished());
     const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
     QVERIFY2(info.contains(u"Page size:       "_s + pdfSize), qPrintable(info));
+}
+
+// A print job cannot be taken back once its pages have gone out: a page request that abandons
+// the run on the last page must leave the printer without a job.
+void tst_PrinterOutput::abandonedRunSendsNothing() {
+    Report report;
+    report.setColumns(1);
+    report.printerSetup().setMmPaperHeight(30000);
+    report.band(BandKind::Detail)->setMmHeight(20000);
+    plataforma::MemTable table;
+    table.addField("CDESCRICAO", plataforma::FieldType::Text, 60);
+    MemTablePipeline pipeline(u"Selecionados"_s, table);
+    pipeline.open();
+    for (int i = 0; i < 3; ++i) {
+        table.append();
+        table.post();
+    }
+    PipelineRegistry pipelines;
+    pipelines.add(pipeline);
+    HandlerRegistry handlers;
+    int requests = 0;
+    handlers.publish(u"ppReport1PageRequest"_s, [&](Report&) {
+        if (++requests == 3)
+            throw plataforma::SilentAbort();
+    });
+    report.setPipelines(&pipelines);
+    report.setHandlers(&handlers);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"impresso.pdf"_s);
+    QPrinter printer(QPrinter::HighResolution);
+    configurePrinter(report, printer);
+    printer.setOutputFileName(path);
+    QVERIFY_THROWS_EXCEPTION(plataforma::SilentAbort, print(report, printer));
+    QCOMPARE(requests, 3);
+    QVERIFY(!QFile::exists(path));
 }
 
 QTEST_MAIN(tst_PrinterOutput)
