@@ -167,6 +167,8 @@ void ControlPanel::buildText() {
     });
     m_form->addRow(u"Tamanho"_s, m_fontSize);
     m_color = named(new QPushButton(u"Escolher..."_s, this), u"btnColor"_s);
+    // Enter in a field of the designer must not press a button of the panel.
+    m_color->setAutoDefault(false);
     connect(m_color, &QPushButton::clicked, this, &ControlPanel::chooseColor);
     m_form->addRow(u"Cor"_s, m_color);
 
@@ -225,6 +227,7 @@ void ControlPanel::buildBarcode() {
 
 void ControlPanel::buildPicture() {
     m_picture = named(new QPushButton(u"Escolher imagem..."_s, this), u"btnPicture"_s);
+    m_picture->setAutoDefault(false);
     connect(m_picture, &QPushButton::clicked, this, &ControlPanel::choosePicture);
     m_form->addRow(m_picture);
     m_stretch = checkBox(u"chkStretch"_s, u"Esticar"_s,

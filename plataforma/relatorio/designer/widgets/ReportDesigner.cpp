@@ -70,6 +70,14 @@ ReportDesigner::Dialogs systemDialogs() {
                 }};
 }
 
+// What the operator should know after a run that could not print everything.
+QString problemsNote(const RunSummary& summary) {
+    if (summary.problems.empty())
+        return {};
+    return u" Atenção: %1 problema(s) deixaram etiquetas incompletas; veja a lista na página "
+           u"Visualizar."_s.arg(summary.problems.size());
+}
+
 // The path with the extension added when the operator typed none.
 QString withExtension(const QString& path, const QString& extension) {
     return QFileInfo(path).suffix().isEmpty() ? path + extension : path;
@@ -270,8 +278,12 @@ void ReportDesigner::buildPalette(QToolBar* toolBar) {
         action->setCheckable(true);
         action->setToolTip(u"Incluir %1: clique ou arraste na banda Detalhe"_s.arg(
             controlKindName(kind).toLower()));
-        connect(action, &QAction::triggered, this,
-                [this, kind] { m_surface->setPendingKind(kind); });
+        connect(action, &QAction::triggered, this, [this, kind] {
+            m_surface->setPendingKind(kind);
+            m_pages->setCurrentIndex(0);
+            showMessage(u"Clique ou arraste na banda Detalhe para incluir: %1. Esc desiste."_s.arg(
+                controlKindName(kind)));
+        });
         toolBar->addAction(action);
     }
     connect(m_surface, &DesignSurface::pendingKindCleared, this,
@@ -547,7 +559,8 @@ void ReportDesigner::printLabels() {
     reportErrors([&] {
         try {
             const RunSummary summary = print(m_report, printer);
-            outcome = u"Etiquetas enviadas para a impressora: %1 página(s)."_s.arg(summary.pages);
+            outcome = u"Etiquetas enviadas para a impressora: %1 página(s)."_s.arg(summary.pages) +
+                      problemsNote(summary);
         } catch (const SilentAbort&) {
             outcome = u"Impressão cancelada."_s;
         }
@@ -567,7 +580,8 @@ void ReportDesigner::exportPdf() {
             const RunSummary summary = writePdf(m_report, path);
             remember(path, false);
             outcome = u"PDF gravado em %1: %2 página(s)."_s.arg(QDir::toNativeSeparators(path))
-                          .arg(summary.pages);
+                          .arg(summary.pages) +
+                      problemsNote(summary);
         } catch (const SilentAbort&) {
             outcome = u"Exportação cancelada."_s;
         }
