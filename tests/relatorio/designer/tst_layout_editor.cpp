@@ -173,6 +173,23 @@ private slots:
         m_report.setPipelines(nullptr);
     }
 
+    void restackingKeepsEachGroupsOrder() {
+        m_editor->addControl(ControlKind::Label, {0, 0, 1000, 1000});
+        QCOMPARE(m_editor->controlNames(),
+                 (QStringList{u"ppShape1"_s, u"ppDBText1"_s, u"ppLabel1"_s}));
+        m_editor->select({u"ppLabel1"_s, u"ppDBText1"_s});
+        m_editor->sendSelectionToBack();
+        QCOMPARE(m_editor->controlNames(),
+                 (QStringList{u"ppDBText1"_s, u"ppLabel1"_s, u"ppShape1"_s}));
+        m_editor->select({u"ppDBText1"_s});
+        m_editor->bringSelectionToFront();
+        QCOMPARE(m_editor->controlNames(),
+                 (QStringList{u"ppLabel1"_s, u"ppShape1"_s, u"ppDBText1"_s}));
+        // A new shape goes under everything, where its white fill hides nothing.
+        m_editor->addControl(ControlKind::Shape, {0, 0, 1000, 1000});
+        QCOMPARE(m_editor->controlNames().first(), u"ppShape2"_s);
+    }
+
     void bandHeightNeverGoesBelowZero() {
         m_editor->setBandHeight(BandKind::Header, -500);
         QCOMPARE(m_report.band(BandKind::Header)->mmHeight(), 0);

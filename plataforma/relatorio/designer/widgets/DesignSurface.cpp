@@ -205,9 +205,16 @@ void DesignSurface::updateCursor(QPointF point) {
 }
 
 void DesignSurface::mousePressEvent(QMouseEvent* event) {
+    const QPointF point = event->position();
+    if (event->button() == Qt::RightButton) {
+        // The context menu acts on what was clicked.
+        const DesignSheet::ControlItem* item = m_sheet->controlAt(point);
+        if (item && !m_editor.selection().contains(item->name))
+            m_editor.select({item->name});
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return;
-    const QPointF point = event->position();
     m_pressPoint = m_pointer = point;
     m_gesture = m_editor.beginGesture();
     m_drag = Drag::None;

@@ -136,9 +136,12 @@ void ReportDesigner::createActions() {
     m_deleteAction = named(new QAction(u"Excluir"_s, this), u"actDelete"_s);
     m_deleteAction->setShortcut(QKeySequence::Delete);
     connect(m_deleteAction, &QAction::triggered, &m_editor, &LayoutEditor::deleteSelection);
+    m_frontAction = named(new QAction(u"Trazer para a frente"_s, this), u"actBringToFront"_s);
+    connect(m_frontAction, &QAction::triggered, &m_editor, &LayoutEditor::bringSelectionToFront);
+    m_backAction = named(new QAction(u"Enviar para trás"_s, this), u"actSendToBack"_s);
+    connect(m_backAction, &QAction::triggered, &m_editor, &LayoutEditor::sendSelectionToBack);
     m_selectAllAction = named(new QAction(u"Selecionar tudo"_s, this), u"actSelectAll"_s);
     m_selectAllAction->setShortcut(QKeySequence::SelectAll);
-    m_selectAllAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(m_selectAllAction, &QAction::triggered, this,
             [this] { m_editor.select(m_editor.controlNames()); });
     m_printAction = named(new QAction(u"Imprimir..."_s, this), u"actPrint"_s);
@@ -179,6 +182,9 @@ void ReportDesigner::buildMenus() {
     edit->addAction(m_redoAction);
     edit->addSeparator();
     edit->addAction(m_deleteAction);
+    edit->addAction(m_frontAction);
+    edit->addAction(m_backAction);
+    edit->addSeparator();
     edit->addAction(m_selectAllAction);
     layout()->setMenuBar(menuBar);
 }
@@ -193,6 +199,8 @@ QWidget* ReportDesigner::buildDesignPage() {
     toolBar->addAction(m_redoAction);
     toolBar->addSeparator();
     m_surface = new DesignSurface(m_editor);
+    m_surface->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_surface->addActions({m_deleteAction, m_frontAction, m_backAction, m_selectAllAction});
     buildPalette(toolBar);
     toolBar->addSeparator();
     toolBar->addAction(m_deleteAction);
@@ -371,7 +379,8 @@ void ReportDesigner::pageChanged(int index) {
 
 void ReportDesigner::selectionChanged() {
     const QStringList& selection = m_editor.selection();
-    m_deleteAction->setEnabled(!selection.isEmpty());
+    for (QAction* action : {m_deleteAction, m_frontAction, m_backAction})
+        action->setEnabled(!selection.isEmpty());
     if (selection.isEmpty()) {
         showProperties(m_reportPanel);
     } else if (selection.size() == 1) {

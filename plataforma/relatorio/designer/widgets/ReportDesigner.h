@@ -137,6 +137,8 @@ private:
     QAction* m_undoAction;
     QAction* m_redoAction;
     QAction* m_deleteAction;
+    QAction* m_frontAction;
+    QAction* m_backAction;
     QAction* m_selectAllAction;
     QAction* m_printAction;
     QAction* m_exportAction;
