@@ -166,6 +166,16 @@ private slots:
         QTest::newRow("data-barcode") << u"actAddDataBarcode"_s << u"TppDBBarCode"_s;
     }
 
+    void thePaletteOffersTheSixKinds() {
+        QStringList kinds;
+        for (const QAction* action : m_fixture->designer().findChildren<QAction*>()) {
+            if (action->objectName().startsWith(u"actAdd"_s))
+                kinds.append(action->text());
+        }
+        QCOMPARE(kinds, (QStringList{u"Rótulo"_s, u"Imagem"_s, u"Forma"_s, u"Linha"_s,
+                                     u"Texto de dados"_s, u"Código de barras de dados"_s}));
+    }
+
     void paletteAddsEachKind() {
         QFETCH(QString, action);
         QFETCH(QString, className);
