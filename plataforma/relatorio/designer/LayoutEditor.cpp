@@ -112,16 +112,6 @@ std::optional<Control> LayoutEditor::control(const QString& name) {
     return std::nullopt;
 }
 
-std::optional<BandKind> LayoutEditor::bandOf(const QString& name) {
-    for (const Band& band : m_report.bands()) {
-        for (const Control& control : band.controls()) {
-            if (control.name() == name)
-                return band.kind();
-        }
-    }
-    return std::nullopt;
-}
-
 QStringList LayoutEditor::controlNames() {
     QStringList names;
     for (const Band& band : m_report.bands()) {

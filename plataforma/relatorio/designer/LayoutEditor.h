@@ -49,7 +49,6 @@ public:
     void toggleSelected(const QString& name);
     // The control of that name in the live layout, or none.
     std::optional<Control> control(const QString& name);
-    std::optional<BandKind> bandOf(const QString& name);
     // Every control's name, in drawing order.
     QStringList controlNames();
 

@@ -22,12 +22,10 @@ public:
     ~DesignSurface() override;
 
     const DesignSheet& sheet() const { return *m_sheet; }
-    int zoom() const { return m_zoom; }
     Units units() const;
     void setZoom(int percent);
     // The kind of control the next click or drag in the detail band adds; none to select.
     void setPendingKind(std::optional<ControlKind> kind);
-    std::optional<ControlKind> pendingKind() const { return m_pendingKind; }
 
     QSize sizeHint() const override;
 
