@@ -32,6 +32,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -111,11 +112,11 @@ ReportDesigner::ReportDesigner(Report& report, QWidget* parent)
 
     connect(m_pages, &QTabWidget::currentChanged, this, &ReportDesigner::pageChanged);
     connect(&m_editor, &LayoutEditor::selectionChanged, this, &ReportDesigner::selectionChanged);
-    connect(&m_editor, &LayoutEditor::layoutChanged, this,
-            [this] { m_palette->setEnabled(m_editor.canAddControls()); });
+    connect(&m_editor, &LayoutEditor::layoutChanged, this, &ReportDesigner::layoutChanged);
     connect(&m_editor.undoStack(), &QUndoStack::cleanChanged, this,
             &ReportDesigner::updateFileLabel);
     restoreWindow();
+    layoutChanged();
     selectionChanged();
     updateRecentFiles();
     updateFileLabel();
@@ -343,7 +344,7 @@ void ReportDesigner::showEvent(QShowEvent* event) {
     // What the handler set (the report's language) is no change of the operator's.
     m_editor.acceptCurrentLayout();
     if (m_pages->currentIndex() == 1)
-        pageChanged(1);
+        refreshPreview();
 }
 
 void ReportDesigner::keyPressEvent(QKeyEvent* event) {
@@ -369,18 +370,47 @@ void ReportDesigner::done(int result) {
 }
 
 void ReportDesigner::pageChanged(int index) {
+    updateEditActions();
     if (index != 1) {
         m_preview->clear();
         return;
     }
+    refreshPreview();
+}
+
+void ReportDesigner::refreshPreview() {
+    m_previewStale = false;
+    m_refreshing = true;
     reportErrors([this] { m_preview->refresh(); });
     m_editor.adoptOutsideChanges(u"Ajuste automático"_s);
+    m_refreshing = false;
+}
+
+void ReportDesigner::layoutChanged() {
+    m_palette->setEnabled(m_editor.canAddControls());
+    // A layout opened, undone or adjusted while the preview shows: the pages follow, once the
+    // change is over. What the preview's own run changed is in the pages already.
+    if (m_pages->currentIndex() != 1 || m_refreshing || m_previewStale)
+        return;
+    m_previewStale = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_previewStale && m_pages->currentIndex() == 1)
+            refreshPreview();
+    });
+}
+
+void ReportDesigner::updateEditActions() {
+    // The selection is not in sight on the preview page: nothing may act on it there.
+    const bool designing = m_pages->currentIndex() == 0;
+    const bool selected = designing && !m_editor.selection().isEmpty();
+    for (QAction* action : {m_deleteAction, m_frontAction, m_backAction})
+        action->setEnabled(selected);
+    m_selectAllAction->setEnabled(designing);
 }
 
 void ReportDesigner::selectionChanged() {
     const QStringList& selection = m_editor.selection();
-    for (QAction* action : {m_deleteAction, m_frontAction, m_backAction})
-        action->setEnabled(!selection.isEmpty());
+    updateEditActions();
     if (selection.isEmpty()) {
         showProperties(m_reportPanel);
     } else if (selection.size() == 1) {
@@ -417,8 +447,6 @@ void ReportDesigner::newTemplate() {
         return;
     m_editor.replaceLayout(m_startingLayout);
     updateFileLabel();
-    if (m_pages->currentIndex() == 1)
-        pageChanged(1);
 }
 
 void ReportDesigner::openTemplate() {
@@ -448,8 +476,6 @@ bool ReportDesigner::openTemplateFile(const QString& path) {
     remember(path, true);
     updateFileLabel();
     showMessage(u"Modelo aberto: %1"_s.arg(QDir::toNativeSeparators(path)));
-    if (m_pages->currentIndex() == 1)
-        pageChanged(1);
     return true;
 }
 
@@ -599,8 +625,7 @@ void ReportDesigner::exportPdf() {
 }
 
 void ReportDesigner::afterRun(const QString& message) {
-    if (m_editor.adoptOutsideChanges(u"Ajuste automático"_s) && m_pages->currentIndex() == 1)
-        pageChanged(1);
+    m_editor.adoptOutsideChanges(u"Ajuste automático"_s);
     if (!message.isEmpty())
         showMessage(message);
 }

@@ -98,6 +98,9 @@ private:
     QComboBox* buildZoomBox();
     void restoreWindow();
     void pageChanged(int index);
+    void refreshPreview();
+    void layoutChanged();
+    void updateEditActions();
     void selectionChanged();
     void showProperties(QWidget* panel);
     void controlAdded(const QString& name, ControlKind kind);
@@ -142,6 +145,8 @@ private:
     QAction* m_selectAllAction;
     QAction* m_printAction;
     QAction* m_exportAction;
+    bool m_refreshing = false;   // the preview is being laid out
+    bool m_previewStale = false; // a refresh of the preview is on its way
 };
 
 } // namespace plataforma::relatorio
