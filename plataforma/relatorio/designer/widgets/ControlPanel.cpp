@@ -68,6 +68,7 @@ ControlPanel::ControlPanel(LayoutEditor& editor, QWidget* parent)
     buildGeometry();
     buildData();
     buildText();
+    buildTextLayout();
     buildBarcode();
     buildPicture();
     buildLine();
@@ -182,6 +183,9 @@ void ControlPanel::buildText() {
     m_bold = checkBox(u"chkBold"_s, u"Negrito"_s, style(&FontSettings::bold));
     m_italic = checkBox(u"chkItalic"_s, u"Itálico"_s, style(&FontSettings::italic));
     m_underline = checkBox(u"chkUnderline"_s, u"Sublinhado"_s, style(&FontSettings::underline));
+}
+
+void ControlPanel::buildTextLayout() {
 
     m_alignment = named(new QComboBox(this), u"cmbAlignment"_s);
     m_alignment->addItems({u"À esquerda"_s, u"Centralizado"_s, u"À direita"_s});

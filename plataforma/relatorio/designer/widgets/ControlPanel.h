@@ -38,6 +38,7 @@ private:
     void buildGeometry();
     void buildData();
     void buildText();
+    void buildTextLayout();
     void buildBarcode();
     void buildPicture();
     void buildLine();

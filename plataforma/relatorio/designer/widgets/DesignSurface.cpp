@@ -223,31 +223,38 @@ void DesignSurface::mousePressEvent(QMouseEvent* event) {
             m_drag = Drag::Adding;
         return;
     }
+    if (!grabHandle(point))
+        pressOnSheet(point, event->modifiers() & Qt::ShiftModifier);
+}
+
+bool DesignSurface::grabHandle(QPointF point) {
     const QStringList& selection = m_editor.selection();
-    if (selection.size() == 1) {
-        if (const DesignSheet::ControlItem* item = m_sheet->control(selection.first())) {
-            if (const auto handle = DesignSheet::handleAt(item->rect, point)) {
-                m_drag = Drag::Resizing;
-                m_resized = item->name;
-                m_handle = *handle;
-                m_startBox = item->box;
-                return;
-            }
-        }
-    }
+    const DesignSheet::ControlItem* item =
+        selection.size() == 1 ? m_sheet->control(selection.first()) : nullptr;
+    const std::optional<Handle> handle =
+        item ? DesignSheet::handleAt(item->rect, point) : std::nullopt;
+    if (!handle)
+        return false;
+    m_drag = Drag::Resizing;
+    m_resized = item->name;
+    m_handle = *handle;
+    m_startBox = item->box;
+    return true;
+}
+
+void DesignSurface::pressOnSheet(QPointF point, bool adding) {
     if (const auto band = m_sheet->barAt(point)) {
         m_drag = Drag::BandHeight;
         m_band = *band;
         m_startHeight = m_sheet->band(*band)->mmHeight;
         return;
     }
-    const bool adding = event->modifiers() & Qt::ShiftModifier;
     if (const DesignSheet::ControlItem* item = m_sheet->controlAt(point)) {
         if (adding) {
             m_editor.toggleSelected(item->name);
             return;
         }
-        if (!selection.contains(item->name))
+        if (!m_editor.selection().contains(item->name))
             m_editor.select({item->name});
         m_drag = Drag::Pending;
         m_moved = {};

@@ -59,6 +59,10 @@ private:
     void paintBand(QPainter& painter, const DesignSheet::BandRow& row);
     void paintSelection(QPainter& painter);
     void updateCursor(QPointF point);
+    // Starts resizing when the press is on a handle of the control selected alone.
+    bool grabHandle(QPointF point);
+    // Starts whatever else a press on the sheet begins; adding (Shift) adds to the selection.
+    void pressOnSheet(QPointF point, bool adding);
     void drag(QPointF point);
     void finishDrag(QPointF point, Qt::KeyboardModifiers modifiers);
     void resizeTo(QPointF point);

@@ -193,15 +193,18 @@ void ReportDesigner::buildMenus() {
 QWidget* ReportDesigner::buildDesignPage() {
     auto* page = new QWidget;
     page->setObjectName(u"tshDesign"_s);
+    m_surface = new DesignSurface(m_editor);
+    m_surface->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_surface->addActions({m_deleteAction, m_frontAction, m_backAction, m_selectAllAction});
+    connect(m_surface, &DesignSurface::controlAdded, this, &ReportDesigner::controlAdded);
+    connect(m_surface, &DesignSurface::pointerMoved, this, &ReportDesigner::showPointer);
+
     auto* toolBar = new QToolBar(page);
     toolBar->setObjectName(u"designToolBar"_s);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     toolBar->addAction(m_undoAction);
     toolBar->addAction(m_redoAction);
     toolBar->addSeparator();
-    m_surface = new DesignSurface(m_editor);
-    m_surface->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_surface->addActions({m_deleteAction, m_frontAction, m_backAction, m_selectAllAction});
     buildPalette(toolBar);
     toolBar->addSeparator();
     toolBar->addAction(m_deleteAction);
@@ -209,7 +212,22 @@ QWidget* ReportDesigner::buildDesignPage() {
     toolBar->addWidget(new QLabel(u" Zoom "_s, toolBar));
     toolBar->addWidget(buildZoomBox());
 
+    auto* splitter = new QSplitter(Qt::Horizontal, page);
+    splitter->addWidget(new DesignArea(m_surface));
+    splitter->addWidget(buildProperties());
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setCollapsible(0, false);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(toolBar);
+    layout->addWidget(splitter, 1);
+    return page;
+}
+
+QWidget* ReportDesigner::buildProperties() {
     m_reportPanel = new ReportPanel(m_editor);
+    connect(m_reportPanel, &ReportPanel::rejected, this, &ReportDesigner::showMessage);
     m_controlPanel = new ControlPanel(m_editor);
     m_controlPanel->setPictureChooser([this] {
         const QString path =
@@ -228,40 +246,26 @@ QWidget* ReportDesigner::buildDesignPage() {
     m_properties->addWidget(m_reportPanel);
     m_properties->addWidget(m_controlPanel);
     m_properties->addWidget(m_selectionLabel);
-    connect(m_reportPanel, &ReportPanel::rejected, this, &ReportDesigner::showMessage);
-    auto* propertiesArea = new QScrollArea;
-    propertiesArea->setObjectName(u"propertiesArea"_s);
-    propertiesArea->setWidget(m_properties);
-    propertiesArea->setWidgetResizable(true);
-    propertiesArea->setMinimumWidth(340);
-    propertiesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Long choices ("Coluna por coluna (de cima para baixo)") must not widen the panel.
     for (QComboBox* combo : m_properties->findChildren<QComboBox*>()) {
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(8);
     }
+    auto* area = new QScrollArea;
+    area->setObjectName(u"propertiesArea"_s);
+    area->setWidget(m_properties);
+    area->setWidgetResizable(true);
+    area->setMinimumWidth(340);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return area;
+}
 
-    auto* splitter = new QSplitter(Qt::Horizontal, page);
-    splitter->addWidget(new DesignArea(m_surface));
-    splitter->addWidget(propertiesArea);
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 0);
-    splitter->setCollapsible(0, false);
-
-    connect(m_surface, &DesignSurface::controlAdded, this, &ReportDesigner::controlAdded);
-    connect(m_surface, &DesignSurface::pointerMoved, this,
-            [this](std::optional<BandKind> band, QPoint at) {
-                const Units units = m_report.units();
-                m_positionLabel->setText(band ? u"%1: %2 × %3"_s.arg(bandDisplayName(*band),
-                                                                     formatLength(at.x(), units),
-                                                                     formatLength(at.y(), units))
-                                              : QString());
-            });
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(toolBar);
-    layout->addWidget(splitter, 1);
-    return page;
+void ReportDesigner::showPointer(std::optional<BandKind> band, QPoint at) {
+    const Units units = m_report.units();
+    m_positionLabel->setText(band ? u"%1: %2 × %3"_s.arg(bandDisplayName(*band),
+                                                         formatLength(at.x(), units),
+                                                         formatLength(at.y(), units))
+                                  : QString());
 }
 
 void ReportDesigner::buildPalette(QToolBar* toolBar) {

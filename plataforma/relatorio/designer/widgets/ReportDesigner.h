@@ -92,6 +92,7 @@ protected:
 private:
     void createActions();
     QWidget* buildDesignPage();
+    QWidget* buildProperties();
     QWidget* buildPreviewPage();
     void buildMenus();
     void buildPalette(QToolBar* toolBar);
@@ -104,6 +105,7 @@ private:
     void selectionChanged();
     void showProperties(QWidget* panel);
     void controlAdded(const QString& name, ControlKind kind);
+    void showPointer(std::optional<BandKind> band, QPoint at);
     void updateRecentFiles();
     void updateFileLabel();
     bool saveTo(const QString& path);
