@@ -8,6 +8,8 @@
 #include "plataforma/relatorio/designer/SaveTarget.h"
 
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -252,6 +254,36 @@ private slots:
         const Barcode barcode =
             Barcode::encode({type, data, 0.33, QSizeF(60, 20), QFont(u"Courier New"_s)});
         QVERIFY2(barcode.isValid(), qPrintable(barcode.error()));
+    }
+
+    // With no row to print, the design page still shows every kind of control in its box.
+    void designDrawingShowsControlsWithoutData_data() {
+        QTest::addColumn<ControlKind>("kind");
+        QTest::newRow("data-text") << ControlKind::DataText;
+        QTest::newRow("data-barcode") << ControlKind::DataBarcode;
+        QTest::newRow("image-without-picture") << ControlKind::Image;
+        QTest::newRow("label") << ControlKind::Label;
+    }
+
+    void designDrawingShowsControlsWithoutData() {
+        QFETCH(ControlKind, kind);
+        m_editor->addControl(kind, {70000, 2000, 40000, 15000});
+        DesignRenderer renderer(m_report);
+        constexpr double dotsPerMm = 4;
+        QImage band(qRound(120 * dotsPerMm), qRound(33 * dotsPerMm), QImage::Format_RGB32);
+        band.fill(Qt::white);
+        QPainter painter(&band);
+        painter.scale(dotsPerMm, dotsPerMm);
+        renderer.renderBand(painter, BandKind::Detail, {0, 0}, QRectF(0, 0, 120, 33));
+        painter.end();
+        const QImage box =
+            band.copy(QRect(70 * dotsPerMm, 2 * dotsPerMm, 40 * dotsPerMm, 15 * dotsPerMm));
+        int marked = 0;
+        for (int y = 0; y < box.height(); ++y) {
+            for (int x = 0; x < box.width(); ++x)
+                marked += box.pixel(x, y) != qRgb(255, 255, 255);
+        }
+        QVERIFY2(marked > 50, qPrintable(QString::number(marked)));
     }
 
     void nextNameSkipsTakenNumbers() {

@@ -125,10 +125,9 @@ ReportDesigner::ReportDesigner(Report& report, QWidget* parent)
 ReportDesigner::~ReportDesigner() = default;
 
 void ReportDesigner::createActions() {
-    QUndoStack& stack = m_editor.undoStack();
-    m_undoAction = named(stack.createUndoAction(this, u"Desfazer"_s), u"actUndo"_s);
+    m_undoAction = historyAction(u"Desfazer"_s, u"actUndo"_s, false);
     m_undoAction->setShortcut(QKeySequence::Undo);
-    m_redoAction = named(stack.createRedoAction(this, u"Refazer"_s), u"actRedo"_s);
+    m_redoAction = historyAction(u"Refazer"_s, u"actRedo"_s, true);
     // Ctrl+Y everywhere, besides the system's own key; a key listed twice would trigger nothing.
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
     redoKeys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_Y));
@@ -150,6 +149,21 @@ void ReportDesigner::createActions() {
     connect(m_printAction, &QAction::triggered, this, &ReportDesigner::printLabels);
     m_exportAction = named(new QAction(u"Exportar PDF..."_s, this), u"actExportPdf"_s);
     connect(m_exportAction, &QAction::triggered, this, &ReportDesigner::exportPdf);
+}
+
+QAction* ReportDesigner::historyAction(const QString& text, const QString& objectName, bool redo) {
+    // A fixed text, so that the tool bar keeps its place; what it would undo goes in the tip.
+    QUndoStack& stack = m_editor.undoStack();
+    QAction* action = named(new QAction(text, this), objectName);
+    action->setEnabled(false);
+    connect(action, &QAction::triggered, &stack, redo ? &QUndoStack::redo : &QUndoStack::undo);
+    connect(&stack, redo ? &QUndoStack::canRedoChanged : &QUndoStack::canUndoChanged, action,
+            &QAction::setEnabled);
+    connect(&stack, redo ? &QUndoStack::redoTextChanged : &QUndoStack::undoTextChanged, action,
+            [action, text](const QString& step) {
+                action->setToolTip(step.isEmpty() ? text : u"%1: %2"_s.arg(text, step));
+            });
+    return action;
 }
 
 void ReportDesigner::buildMenus() {

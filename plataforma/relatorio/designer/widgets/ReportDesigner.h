@@ -91,6 +91,7 @@ protected:
 
 private:
     void createActions();
+    QAction* historyAction(const QString& text, const QString& objectName, bool redo);
     QWidget* buildDesignPage();
     QWidget* buildProperties();
     QWidget* buildPreviewPage();
