@@ -302,6 +302,18 @@ private slots:
         QCOMPARE(m_fixture->saveStarts.size(), 1);
     }
 
+    void pageSetupShowsTheReportsSettings() {
+        m_fixture->show();
+        m_fixture->designer().pageControl()->setCurrentIndex(1);
+        m_fixture->editor().select({u"ppDBText1"_s});
+        m_fixture->designer().findChild<QAction*>(u"actPageSetup"_s)->trigger();
+        QCOMPARE(m_fixture->designer().pageControl()->currentIndex(), 0);
+        QVERIFY(m_fixture->editor().selection().isEmpty());
+        QWidget* paper = m_fixture->designer().findChild<QWidget*>(u"cmbPaper"_s);
+        QVERIFY(paper->isVisible());
+        QTRY_VERIFY(paper->hasFocus());
+    }
+
     void closingWithUnsavedChangesAsks() {
         m_fixture->show();
         m_fixture->editor().select({u"ppDBText1"_s});
