@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 using namespace plataforma::relatorio;
@@ -217,6 +218,18 @@ private slots:
         QCOMPARE(image.pictureClass(), u"TPNGObject"_s);
         QVERIFY(image.pictureBytes().startsWith("\x89PNG"));
         QCOMPARE(QImage::fromData(image.pictureBytes()).size(), QSize(30, 20));
+    }
+
+    void doubleClickGoesToTheLabelsText() {
+        m_fixture->editor().addControl(ControlKind::Label, {20000, 10000, 20000, 5000});
+        m_fixture->editor().select({});
+        DesignSurface* surface = m_fixture->surface();
+        QTest::mouseDClick(surface, Qt::LeftButton, {},
+                           m_fixture->rectOf(u"ppLabel1"_s).center().toPoint());
+        auto* caption = m_fixture->designer().findChild<QLineEdit*>(u"edtCaption"_s);
+        QTRY_VERIFY(caption->hasFocus());
+        QTest::keyClicks(caption, u"Oferta"_s);
+        QCOMPARE(m_fixture->editor().control(u"ppLabel1"_s)->caption(), u"Oferta"_s);
     }
 
     void panelEditsTheSelectedControl() {

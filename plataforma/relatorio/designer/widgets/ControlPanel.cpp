@@ -372,6 +372,28 @@ void ControlPanel::choosePicture() {
     });
 }
 
+void ControlPanel::editContent() {
+    const std::optional<Control> control = m_editor.control(m_name);
+    if (!control)
+        return;
+    switch (control->kind()) {
+    case ControlKind::Label:
+        m_caption->setFocus(Qt::OtherFocusReason);
+        m_caption->selectAll();
+        break;
+    case ControlKind::DataText:
+    case ControlKind::DataBarcode:
+        m_field->setFocus(Qt::OtherFocusReason);
+        m_field->showPopup();
+        break;
+    case ControlKind::Image:
+        choosePicture();
+        break;
+    default:
+        break;
+    }
+}
+
 void ControlPanel::chooseColor() {
     const std::optional<Control> control = m_editor.control(m_name);
     if (!control)

@@ -33,6 +33,9 @@ public:
     void setPictureChooser(std::function<QString()> choose) { m_choosePicture = std::move(choose); }
     // Asks for a picture for the control shown, an image, and puts it in.
     void choosePicture();
+    // Goes to what the control shows: a label's text, a data control's field, an image's
+    // picture.
+    void editContent();
 
 private:
     void buildGeometry();

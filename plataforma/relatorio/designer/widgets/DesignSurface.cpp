@@ -333,6 +333,15 @@ void DesignSurface::mouseReleaseEvent(QMouseEvent* event) {
     finishDrag(m_pointer, event->modifiers());
 }
 
+void DesignSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || m_pendingKind)
+        return;
+    if (const DesignSheet::ControlItem* item = m_sheet->controlAt(event->position())) {
+        m_editor.select({item->name});
+        emit controlActivated(item->name);
+    }
+}
+
 void DesignSurface::finishDrag(QPointF point, Qt::KeyboardModifiers modifiers) {
     const Drag finished = std::exchange(m_drag, Drag::None);
     const QRectF area = dragRect(point);

@@ -41,6 +41,8 @@ signals:
     void controlAdded(const QString& name, ControlKind kind);
     // The pending kind was dropped: a control was added, or the operator pressed Escape.
     void pendingKindCleared();
+    // The operator double-clicked a control: they mean to change what it shows.
+    void controlActivated(const QString& name);
     // Where the pointer is: its band and its place in it, in thousandths of a millimetre.
     void pointerMoved(std::optional<BandKind> band, QPoint position);
 
@@ -49,6 +51,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -211,6 +211,8 @@ QWidget* ReportDesigner::buildDesignPage() {
     m_surface->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_surface->addActions({m_deleteAction, m_frontAction, m_backAction, m_selectAllAction});
     connect(m_surface, &DesignSurface::controlAdded, this, &ReportDesigner::controlAdded);
+    connect(m_surface, &DesignSurface::controlActivated, this,
+            [this] { m_controlPanel->editContent(); });
     connect(m_surface, &DesignSurface::pointerMoved, this, &ReportDesigner::showPointer);
 
     auto* toolBar = new QToolBar(page);
