@@ -87,6 +87,10 @@ QString Report::templateFileName() const {
     return p::text(m_tree, u"Template.FileName");
 }
 
+void Report::setTemplateFileName(const QString& path) {
+    p::setText(m_tree, u"Template.FileName"_s, path);
+}
+
 int Report::columns() const {
     return static_cast<int>(p::integer(m_tree, u"Columns", 1));
 }

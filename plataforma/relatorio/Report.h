@@ -55,6 +55,9 @@ public:
     void setLanguage(Language language);
     // The full path of the file the layout was last saved to, as the layout records it.
     QString templateFileName() const;
+    // Names the file the layout belongs to (the one it was opened from), so that a save by name
+    // goes there; saveToFile records its own path by itself.
+    void setTemplateFileName(const QString& path);
 
     PrinterSetup printerSetup() { return PrinterSetup(*this, m_tree); }
     // The number of columns, 1 when the layout names none.
