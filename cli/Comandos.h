@@ -13,3 +13,8 @@ inline constexpr int SaidaUsoIncorreto = 2;
 int ComandoModelo(const QStringList& argumentos);
 // lista ARQUIVO: the product list as the main window's grid shows it.
 int ComandoLista(const QStringList& argumentos);
+// lote ARQUIVO [--hoje DD/MM/AAAA]: the label rows that a product list gives.
+int ComandoLote(const QStringList& argumentos);
+// imprimir ARQUIVO --modelo ID|ARQUIVO.rtm (--pdf SAIDA.pdf | --impressora NOME)
+// [--hoje DD/MM/AAAA] [--autoajuste]: the labels of a product list, printed with a template.
+int ComandoImprimir(const QStringList& argumentos);

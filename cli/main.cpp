@@ -2,7 +2,7 @@
 #include "cli/Comandos.h"
 #include "cli/Saida.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace {
 
@@ -15,6 +15,15 @@ struct Subcomando {
 const Subcomando Subcomandos[] = {
     {"lista", ComandoLista,
      "  lista ARQUIVO              mostra a lista de produtos do ARQUIVO como a grade a mostra\n"},
+    {"lote", ComandoLote,
+     "  lote ARQUIVO [--hoje DD/MM/AAAA]\n"
+     "                             mostra as etiquetas que a lista de produtos do ARQUIVO gera\n"},
+    {"imprimir", ComandoImprimir,
+     "  imprimir ARQUIVO --modelo ID|MODELO.rtm (--pdf SAIDA.pdf | --impressora NOME)\n"
+     "           [--hoje DD/MM/AAAA] [--autoajuste]\n"
+     "                             imprime as etiquetas da lista do ARQUIVO com o modelo ID\n"
+     "                             (1 a 23) ou o arquivo MODELO.rtm, num PDF ou numa impressora;\n"
+     "                             --autoajuste responde Sim ao ajuste da altura da página\n"},
     {"modelo", ComandoModelo,
      "  modelo ID ARQUIVO          grava o modelo de etiqueta ID (1 a 23) no ARQUIVO\n"
      "  modelo --texto ARQUIVO     mostra os objetos de um arquivo de modelo (.rtm)\n"},
@@ -40,7 +49,11 @@ int executar(const QStringList& argumentos) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const QCoreApplication aplicacao(argc, argv);
+    // Labels are drawn with the system's fonts, which only a GUI application reaches; the
+    // command line never shows a window, so it needs no display either.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication aplicacao(argc, argv);
     const int saida = executar(QCoreApplication::arguments().mid(1));
     if (saida == SaidaUsoIncorreto) {
         mostrarUso();

@@ -1,0 +1,117 @@
+// etiquetas-cli imprimir ARQUIVO --modelo ID|ARQUIVO.rtm (--pdf SAIDA.pdf | --impressora NOME)
+//     [--hoje DD/MM/AAAA] [--autoajuste]
+// Builds the label batch of a product list and prints it with a label template, as the designer
+// prints it once the operator has opened that template.
+#include "cli/Comandos.h"
+#include "cli/Lote.h"
+#include "cli/Saida.h"
+#include "impressao/ModeloNoRelatorio.h"
+#include "impressao/ObjetosRelatorio.h"
+#include "impressao/VerificacaoAltura.h"
+#include "plataforma/Exception.h"
+#include "plataforma/relatorio/PaintReport.h"
+#include "plataforma/relatorio/PdfOutput.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+using plataforma::relatorio::Report;
+using plataforma::relatorio::RunSummary;
+
+// A whole number names a built-in template; anything else is a template file. False, after
+// saying why, for a number without a template.
+bool carregarModelo(Report& ppReport1, const QString& modelo) {
+    bool numero = false;
+    const int id = modelo.toInt(&numero);
+    if (!numero) {
+        ppReport1.loadFromFile(modelo);
+        return true;
+    }
+    if (id < impressao::PrimeiroModelo || id > impressao::UltimoModelo) {
+        imprimirErro(u"Modelo inexistente: \"%1\". Os modelos vão de %2 a %3.\n"_s.arg(modelo)
+                         .arg(impressao::PrimeiroModelo)
+                         .arg(impressao::UltimoModelo));
+        return false;
+    }
+    impressao::CarregarModeloEmbutido(ppReport1, id);
+    return true;
+}
+
+// No one is there to answer the box: the operator chose beforehand with --autoajuste.
+impressao::PerguntaAutoajuste perguntaDaLinhaDeComando(bool autoajuste) {
+    return [autoajuste] {
+        if (autoajuste)
+            return impressao::RespostaAutoajuste::Sim;
+        imprimirErro(u"%1\n\n%2\nUse --autoajuste para aplicar o ajuste automático.\n"_s.arg(
+            impressao::AlertaFalha, impressao::AlertaExcede));
+        return impressao::RespostaAutoajuste::Nao;
+    };
+}
+
+RunSummary imprimirNaImpressora(Report& ppReport1, const QString& nome) {
+    const QPrinterInfo impressora = QPrinterInfo::printerInfo(nome);
+    if (impressora.isNull())
+        throw plataforma::Exception(u"Impressora não encontrada: \"%1\"."_s.arg(nome));
+    QPrinter printer(impressora, QPrinter::HighResolution);
+    printer.setDocName(ppReport1.printerSetup().documentName());
+    // The report draws from the paper's corner, margins included.
+    printer.setFullPage(true);
+    printer.setPageLayout(plataforma::relatorio::pageLayoutOf(ppReport1));
+    return plataforma::relatorio::paintReport(ppReport1, printer);
+}
+
+RunSummary imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes) {
+    const QString pdf = opcoes.valores.value(u"--pdf"_s);
+    if (!pdf.isEmpty())
+        return plataforma::relatorio::writePdf(ppReport1, pdf);
+    return imprimirNaImpressora(ppReport1, opcoes.valores.value(u"--impressora"_s));
+}
+
+void relatar(const RunSummary& resumo, int etiquetas) {
+    for (const plataforma::relatorio::Problem& problema : resumo.problems)
+        imprimirErro(problema.describe() + u'\n');
+    imprimir(u"Etiquetas: %1. Páginas: %2.\n"_s.arg(etiquetas).arg(resumo.pages));
+}
+
+bool usoValido(const std::optional<Opcoes>& opcoes) {
+    return opcoes && opcoes->posicionais.size() == 1 && opcoes->valores.contains(u"--modelo"_s) &&
+           opcoes->valores.contains(u"--pdf"_s) != opcoes->valores.contains(u"--impressora"_s);
+}
+
+} // namespace
+
+int ComandoImprimir(const QStringList& argumentos) {
+    const std::optional<Opcoes> opcoes =
+        lerOpcoes(argumentos, {u"--modelo"_s, u"--pdf"_s, u"--impressora"_s, u"--hoje"_s},
+                  {u"--autoajuste"_s});
+    if (!usoValido(opcoes))
+        return SaidaUsoIncorreto;
+    const std::optional<plataforma::Date> hoje = lerHoje(*opcoes);
+    if (!hoje)
+        return SaidaUsoIncorreto;
+    impressao::ObjetosRelatorio objetos;
+    objetos.publicar(
+        u"ppReport1PageRequest"_s,
+        [pergunta = perguntaDaLinhaDeComando(opcoes->chaves.contains(u"--autoajuste"_s))](
+            Report& relatorio) { impressao::VerificarAlturaDoCabecalho(relatorio, pergunta); });
+    try {
+        if (!carregarModelo(objetos.ppReport1(), opcoes->valores.value(u"--modelo"_s)))
+            return SaidaUsoIncorreto;
+        if (!montarLote(opcoes->posicionais[0], *hoje, objetos.MemTable3()))
+            return SaidaFalha;
+        if (objetos.MemTable3().isEmpty()) {
+            imprimirErro(u"Defina as quantidades de etiquetas a serem impressas.\n"_s);
+            return SaidaFalha;
+        }
+        relatar(imprimirEtiquetas(objetos.ppReport1(), *opcoes), objetos.MemTable3().rowCount());
+    } catch (const plataforma::SilentAbort&) {
+        return SaidaFalha;
+    } catch (const plataforma::Exception& erro) {
+        imprimirErro(erro.message() + u'\n');
+        return SaidaFalha;
+    }
+    return SaidaOk;
+}

@@ -1,0 +1,55 @@
+#include "plataforma/relatorio/BarcodePainter.h"
+
+#include "plataforma/relatorio/Colors.h"
+#include "plataforma/relatorio/Control.h"
+#include "plataforma/relatorio/Problems.h"
+
+#include <QPainter>
+
+namespace plataforma::relatorio {
+
+namespace {
+
+QFont digitsFont(const FontSettings& settings) {
+    QFont font(settings.name);
+    font.setPointSize(settings.size);
+    font.setBold(settings.bold);
+    font.setItalic(settings.italic);
+    font.setUnderline(settings.underline);
+    font.setStrikeOut(settings.strikeOut);
+    return font;
+}
+
+} // namespace
+
+BarcodePainter::BarcodePainter(const Control& control, PaintContext& context)
+    : m_problems(context.problems), m_name(control.name()),
+      m_binding(context.report, control, context.problems),
+      m_barColor(colorFromName(control.barColor())),
+      m_textColor(colorFromName(control.font().color)), m_opaque(!control.transparent()) {
+    const QRectF box = control.box().inMillimetres();
+    m_topLeft = box.topLeft();
+    m_spec.type = control.barcodeType();
+    m_spec.moduleWidth = control.mmBarWidth() / 1000.0;
+    m_spec.boxSize = box.size();
+    m_spec.font = digitsFont(control.font());
+}
+
+void BarcodePainter::paint(QPainter& painter, QPointF bandOrigin, int row) {
+    const QPointF topLeft = bandOrigin + m_topLeft;
+    if (m_opaque)
+        painter.fillRect(QRectF(topLeft, m_spec.boxSize), Qt::white);
+    if (!m_binding.isBound())
+        return;
+    FieldValue value = m_binding.value(row);
+    if (!m_barcode || value != m_value) {
+        m_spec.data = m_binding.text(row, value);
+        m_barcode = &m_cache.barcode(m_spec);
+        m_value = std::move(value);
+        if (!m_barcode->isValid())
+            m_problems.add({row, m_name, m_spec.data, m_barcode->error()});
+    }
+    m_barcode->draw(painter, topLeft, m_barColor, m_textColor);
+}
+
+} // namespace plataforma::relatorio

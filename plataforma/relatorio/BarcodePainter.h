@@ -1,0 +1,35 @@
+#pragma once
+
+#include "plataforma/FieldValue.h"
+#include "plataforma/relatorio/BarcodeCache.h"
+#include "plataforma/relatorio/ControlPainter.h"
+#include "plataforma/relatorio/FieldBinding.h"
+
+#include <QColor>
+
+namespace plataforma::relatorio {
+
+// A data bar code: its field's text encoded at the template's bar width, the digits in the
+// control's font.
+class BarcodePainter : public ControlPainter {
+public:
+    BarcodePainter(const Control& control, PaintContext& context);
+
+    void paint(QPainter& painter, QPointF bandOrigin, int row) override;
+
+private:
+    ProblemList& m_problems;
+    QString m_name;
+    FieldBinding m_binding;
+    BarcodeRequest m_spec;
+    BarcodeCache m_cache;
+    QPointF m_topLeft;
+    QColor m_barColor;
+    QColor m_textColor;
+    bool m_opaque;
+    // The last value drawn and its bar code: copies of a label follow each other.
+    FieldValue m_value;
+    const Barcode* m_barcode = nullptr;
+};
+
+} // namespace plataforma::relatorio

@@ -1,0 +1,31 @@
+#include "plataforma/relatorio/ControlPainter.h"
+
+#include "plataforma/relatorio/BarcodePainter.h"
+#include "plataforma/relatorio/Control.h"
+#include "plataforma/relatorio/ImagePainter.h"
+#include "plataforma/relatorio/LinePainter.h"
+#include "plataforma/relatorio/ShapePainter.h"
+#include "plataforma/relatorio/TextPainter.h"
+
+namespace plataforma::relatorio {
+
+std::unique_ptr<ControlPainter> makeControlPainter(const Control& control, PaintContext& context) {
+    switch (control.kind()) {
+    case ControlKind::DataText:
+    case ControlKind::Label:
+        return std::make_unique<TextPainter>(control, context);
+    case ControlKind::DataBarcode:
+        return std::make_unique<BarcodePainter>(control, context);
+    case ControlKind::Shape:
+        return std::make_unique<ShapePainter>(control);
+    case ControlKind::Line:
+        return std::make_unique<LinePainter>(control);
+    case ControlKind::Image:
+        return std::make_unique<ImagePainter>(control, context);
+    case ControlKind::Unknown:
+        return nullptr;
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace plataforma::relatorio

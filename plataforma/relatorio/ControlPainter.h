@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPointF>
+#include <memory>
+
+class QPainter;
+
+namespace plataforma::relatorio {
+
+class Control;
+class ProblemList;
+class Report;
+class TextShaper;
+
+// Draws one control of a band, each time the band prints. A painter is made once per run
+// from the control's settings; data that cannot be printed draws nothing for that control,
+// goes to the run's problems and never stops the run.
+class ControlPainter {
+public:
+    virtual ~ControlPainter() = default;
+
+    // bandOrigin is the band's top-left corner in millimetres on a painter whose user space is
+    // millimetres; row is the data row the band prints, -1 for none.
+    virtual void paint(QPainter& painter, QPointF bandOrigin, int row) = 0;
+};
+
+// What the painters of one run share.
+struct PaintContext {
+    Report& report;
+    ProblemList& problems;
+    TextShaper& shaper;
+    int nextStyleId = 0;
+};
+
+// Null for a control of a class that the engine does not draw.
+std::unique_ptr<ControlPainter> makeControlPainter(const Control& control, PaintContext& context);
+
+} // namespace plataforma::relatorio

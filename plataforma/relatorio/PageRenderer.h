@@ -1,0 +1,39 @@
+#pragma once
+
+#include "plataforma/relatorio/ControlPainter.h"
+#include "plataforma/relatorio/Page.h"
+#include "plataforma/relatorio/Problems.h"
+#include "plataforma/relatorio/TextShaper.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+namespace plataforma::relatorio {
+
+// Draws laid-out pages of a report. It takes the bands' controls as they are when it is made,
+// binds their data, decodes their pictures and keeps the texts and bar codes it has drawn, so
+// that each page costs only its drawing.
+class PageRenderer {
+public:
+    explicit PageRenderer(Report& report);
+    ~PageRenderer();
+    PageRenderer(const PageRenderer&) = delete;
+    PageRenderer& operator=(const PageRenderer&) = delete;
+
+    // Draws the page on a painter whose user space is millimetres, with the origin at the
+    // paper's top-left corner. Anything past the paper's edges is left for the device to cut.
+    void render(QPainter& painter, const Page& page);
+
+    // What could not be printed so far, each problem once.
+    const ProblemList& problems() const { return m_problems; }
+
+private:
+    ProblemList m_problems;
+    TextShaper m_shaper;
+    std::array<std::vector<std::unique_ptr<ControlPainter>>, 5> m_painters; // by BandKind
+};
+
+} // namespace plataforma::relatorio

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "plataforma/relatorio/Problems.h"
+
+#include <QPageLayout>
+#include <vector>
+
+class QPagedPaintDevice;
+
+namespace plataforma::relatorio {
+
+class Report;
+
+// What a run produced.
+struct RunSummary {
+    int pages = 0;
+    std::vector<Problem> problems; // what could not be printed, each once
+};
+
+// The report's paper as a device needs it: its size as stored (a label roll's custom size, or
+// the standard size it matches), its orientation, and no margins, so that the device's origin
+// is the paper's top-left corner.
+QPageLayout pageLayoutOf(Report& report);
+
+// Produces every page of the report on a device already set up for its paper (its origin at
+// the paper's corner): before each page the page-request event, then the page's drawing. An
+// exception from the event (a SilentAbort abandons the run) goes to the caller, and nothing is
+// drawn for that page; painting begins only once the first page exists. Throws
+// plataforma::Exception when painting cannot begin on the device.
+RunSummary paintReport(Report& report, QPagedPaintDevice& device);
+
+} // namespace plataforma::relatorio

@@ -1,0 +1,25 @@
+#include "plataforma/relatorio/ShapePainter.h"
+
+#include "plataforma/relatorio/Control.h"
+
+#include <QPainter>
+
+namespace plataforma::relatorio {
+
+namespace {
+
+// One pixel of a 96 dpi screen, in millimetres.
+constexpr double PenWidth = 25.4 / 96;
+
+} // namespace
+
+ShapePainter::ShapePainter(const Control& control) : m_box(control.box().inMillimetres()) {}
+
+void ShapePainter::paint(QPainter& painter, QPointF bandOrigin, int /*row*/) {
+    painter.setPen(QPen(Qt::black, PenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::white);
+    const double inset = PenWidth / 2;
+    painter.drawRect(m_box.translated(bandOrigin).adjusted(inset, inset, -inset, -inset));
+}
+
+} // namespace plataforma::relatorio

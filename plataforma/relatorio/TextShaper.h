@@ -1,0 +1,58 @@
+#pragma once
+
+#include "plataforma/relatorio/Control.h"
+
+#include <QColor>
+#include <QFont>
+#include <QGlyphRun>
+#include <QHash>
+#include <QList>
+#include <QRectF>
+#include <QSizeF>
+#include <memory>
+#include <utility>
+
+namespace plataforma::relatorio {
+
+// How a text control lays out its text.
+struct TextStyle {
+    QFont font;       // at the reference pixel size
+    double scale = 0; // millimetres per reference pixel
+    QColor color;
+    TextAlignment alignment = TextAlignment::Left;
+    bool wordWrap = false;
+    bool autoSize = false;
+    QSizeF box; // millimetres
+
+    static TextStyle of(const Control& control);
+};
+
+// A text laid out once and drawn any number of times. Glyph positions are in reference pixels
+// from the top-left corner of box; box is in millimetres from the control's top-left corner.
+// Auto size fits the box to the text: its width to a single line (the left edge stays for
+// left-justified text, the right edge for right-justified, the centre for centred), its height
+// to the lines.
+struct ShapedText {
+    QList<QGlyphRun> glyphs;
+    QRectF box;
+    bool clip = false; // the text overflows its box
+};
+
+// Lays texts out and keeps them: a label batch prints each product's texts on several labels,
+// and the same price on many.
+class TextShaper {
+public:
+    // styleId names the style among the calls; each control has its own.
+    std::shared_ptr<const ShapedText> shape(int styleId, const TextStyle& style,
+                                            const QString& text);
+
+private:
+    QHash<std::pair<int, QString>, std::shared_ptr<const ShapedText>> m_cache;
+};
+
+// Draws shaped text whose control's top-left corner is at origin (millimetres); an opaque
+// control fills its box white first.
+void drawShapedText(QPainter& painter, QPointF origin, const ShapedText& text,
+                    const TextStyle& style, bool opaque);
+
+} // namespace plataforma::relatorio
