@@ -3,6 +3,10 @@
 #include "Figuras.h"
 #include "GrupoEntalhado.h"
 #include "VersaoDoExecutavel.h"
+#include "impressao/CaixaAutoajuste.h"
+#include "impressao/GerarEtiquetas.h"
+#include "impressao/TFConfgImpressaoHelp.h"
+#include "impressao/VerificacaoAltura.h"
 #include "lista/AlterarQuantidades.h"
 #include "lista/BuscaProduto.h"
 #include "lista/CarregarLista.h"
@@ -20,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTabWidget>
@@ -124,6 +129,9 @@ TFEtiquet::TFEtiquet(QWidget* parent)
     OpenDialog1->setFileMode(QFileDialog::AnyFile);
     OpenDialog1->setNameFilter(QStringLiteral("csv (*.csv)"));
 
+    m_relatorio.publicar(QStringLiteral("ppReport1PageRequest"),
+                         [this](plataforma::relatorio::Report&) { ppReport1PageRequest(); });
+
     qApp->installEventFilter(this);
 }
 
@@ -170,6 +178,8 @@ void TFEtiquet::criarGrupoImpressao(QWidget* pagina) {
     SpeedButton1 = botaoComFigura(GrImpressao, "SpeedButton1", QRect(9, 23, 135, 27),
                                   FiguraImpressora(), 18, QStringLiteral("Configurar e Imprimir"),
                                   QStringLiteral("Configurar e Imprimir"));
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            plataforma::reportingErrors([this] { SpeedButton1Click(); }));
     Bevel3 = filete(GrImpressao, "Bevel3", QRect(154, 15, 2, 40));
     AltLinear = criar<plataforma::SpinEdit>(GrImpressao, "AltLinear", QRect(629, 30, 65, 22));
     AltLinear->setRange(0, 9999);
@@ -214,6 +224,31 @@ void TFEtiquet::sbAnteriorClick() {
 void TFEtiquet::sbProximoClick() {
     if (MemTable2.isOpen() && !MemTable2.isEmpty())
         MemTable2.next();
+}
+
+void TFEtiquet::SpeedButton1Click() {
+    if (!MemTable2.isOpen()) {
+        plataforma::showAttention(this, QStringLiteral("Nenhuma lista de produtos foi carregada."));
+        return;
+    }
+    impressao::GerarEtiquetas(MemTable2, MemTable3(), plataforma::Date::today());
+    if (MemTable3().isEmpty()) {
+        plataforma::showAttention(
+            this, QStringLiteral("Defina as quantidades de etiquetas a serem impressas."));
+        return;
+    }
+    SpeedButton1->setEnabled(false);
+    // The batch lives exactly as long as the hub, however the hub ends.
+    const auto descartarLote = qScopeGuard([this] {
+        MemTable3().close();
+        SpeedButton1->setEnabled(true);
+    });
+    impressao::TFConfgImpressaoHelp::AbrirConfigImpressao([](QWidget*) {});
+}
+
+void TFEtiquet::ppReport1PageRequest() {
+    impressao::VerificarAlturaDoCabecalho(ppReport1(),
+                                          [this] { return impressao::PerguntarAutoajuste(this); });
 }
 
 void TFEtiquet::SpeedButton2Click() {

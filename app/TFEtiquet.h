@@ -1,5 +1,6 @@
 #pragma once
 
+#include "impressao/ObjetosRelatorio.h"
 #include "plataforma/MemTable.h"
 
 #include <QWidget>
@@ -18,9 +19,10 @@ class SpinEdit;
 } // namespace plataforma
 
 // The main window: the product list in its grid, the list load, the search,
-// the navigation and the bulk quantity. It sees every key of its controls
-// before they do: F3 loads a list from anywhere, and Ctrl+Delete is swallowed
-// so that no product can be deleted.
+// the navigation and the bulk quantity, and the label batch with the report
+// that prints it. It sees every key of its controls before they do: F3 loads
+// a list from anywhere, and Ctrl+Delete is swallowed so that no product can be
+// deleted.
 class TFEtiquet : public QWidget {
     Q_OBJECT
 
@@ -31,12 +33,21 @@ public:
     // The product list. Other windows read it through the main window.
     plataforma::MemTable MemTable2;
 
+    // The label batch and the report objects over it.
+    plataforma::MemTable& MemTable3() { return m_relatorio.MemTable3(); }
+    impressao::FonteDeDados& DataSource1() { return m_relatorio.DataSource1(); }
+    plataforma::relatorio::MemTablePipeline& Selecionados() { return m_relatorio.Selecionados(); }
+    plataforma::relatorio::Report& ppReport1() { return m_relatorio.ppReport1(); }
+
 public slots:
     void bRestaurarListaClick();
     void Edit1KeyPress();
     void sbAnteriorClick();
     void sbProximoClick();
+    void SpeedButton1Click();
     void SpeedButton2Click();
+    // Published to the report under its name: templates name it as their page-request event.
+    void ppReport1PageRequest();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -67,6 +78,7 @@ private:
     plataforma::SpinEdit* AltLinear;
     QToolButton* SpeedButton2;
     QFileDialog* OpenDialog1;
+    impressao::ObjetosRelatorio m_relatorio;
     QString m_ultimoArquivo;
     // Set while a key that the window has already seen goes to its control.
     bool m_repassando = false;
