@@ -21,7 +21,7 @@ private:
     ProblemList& m_problems;
     QString m_name;
     FieldBinding m_binding;
-    BarcodeRequest m_spec;
+    BarcodeRequest m_request;
     BarcodeCache m_cache;
     QPointF m_topLeft;
     QColor m_barColor;

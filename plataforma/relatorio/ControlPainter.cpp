@@ -7,7 +7,20 @@
 #include "plataforma/relatorio/ShapePainter.h"
 #include "plataforma/relatorio/TextPainter.h"
 
+#include <QBrush>
+#include <algorithm>
+
 namespace plataforma::relatorio {
+
+int drawnFontSize(int points) {
+    constexpr int Largest = 1000;
+    return std::clamp(points, 0, Largest);
+}
+
+const QBrush& paperWhite() {
+    static const QBrush white(Qt::white);
+    return white;
+}
 
 std::unique_ptr<ControlPainter> makeControlPainter(const Control& control, PaintContext& context) {
     switch (control.kind()) {

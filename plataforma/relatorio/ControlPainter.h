@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <memory>
 
+class QBrush;
 class QPainter;
 
 namespace plataforma::relatorio {
@@ -31,6 +32,13 @@ struct PaintContext {
     TextShaper& shaper;
     int nextStyleId = 0;
 };
+
+// A font size as drawn, in points: a template's size up to a limit that keeps a damaged
+// template from asking for glyphs metres high; 0 for a size that is not positive.
+int drawnFontSize(int points);
+
+// The white an opaque control fills its box with, made once: each new brush costs an allocation.
+const QBrush& paperWhite();
 
 // Null for a control of a class that the engine does not draw.
 std::unique_ptr<ControlPainter> makeControlPainter(const Control& control, PaintContext& context);

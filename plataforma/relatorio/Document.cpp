@@ -11,14 +11,6 @@ namespace {
 
 constexpr double MillimetresPerInch = 25.4;
 
-std::vector<Page> paginate(Report& report) {
-    std::vector<Page> pages;
-    Paginator paginator(report);
-    while (paginator.hasNextPage())
-        pages.push_back(paginator.nextPage());
-    return pages;
-}
-
 } // namespace
 
 Document::Document(Report& report) : m_pages(paginate(report)), m_renderer(report) {}

@@ -9,10 +9,10 @@
 namespace plataforma::relatorio {
 
 LinePainter::LinePainter(const Control& control)
-    : m_width(std::max(control.weight(), 0.0f) * 25.4 / 72),
-      m_color(colorFromName(control.penColor())) {
+    : m_pen(colorFromName(control.penColor()), std::max(control.weight(), 0.0f) * 25.4 / 72,
+            Qt::SolidLine, Qt::FlatCap) {
     const QRectF box = control.box().inMillimetres();
-    const double half = m_width / 2;
+    const double half = m_pen.widthF() / 2;
     switch (control.linePosition()) {
     case LinePosition::Top:
         m_line = QLineF(box.left(), box.top() + half, box.right(), box.top() + half);
@@ -30,9 +30,10 @@ LinePainter::LinePainter(const Control& control)
 }
 
 void LinePainter::paint(QPainter& painter, QPointF bandOrigin, int /*row*/) {
-    if (m_width <= 0)
+    // A zero-width pen would draw a hairline.
+    if (m_pen.widthF() <= 0)
         return;
-    painter.setPen(QPen(m_color, m_width, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(m_pen);
     painter.drawLine(m_line.translated(bandOrigin));
 }
 

@@ -2,8 +2,8 @@
 
 #include "plataforma/relatorio/ControlPainter.h"
 
-#include <QColor>
 #include <QLineF>
+#include <QPen>
 
 namespace plataforma::relatorio {
 
@@ -16,8 +16,7 @@ public:
 
 private:
     QLineF m_line;
-    double m_width;
-    QColor m_color;
+    QPen m_pen;
 };
 
 } // namespace plataforma::relatorio

@@ -12,22 +12,28 @@ namespace plataforma::relatorio {
 namespace {
 
 constexpr double MillimetresPerThousandth = 0.001;
+// More than any paper can hold; a damaged template asking for millions stops here.
+constexpr int MaxColumns = 1000;
 
-// The report's page as the layout needs it, read anew for every page; lengths in thousandths
-// of a millimetre, so that whether a band fits never depends on rounding.
+// Thousandths of a millimetre, as templates store lengths: whether a band fits never depends on
+// rounding. Wide enough that sums of a damaged template's lengths cannot overflow.
+using Length = qint64;
+
+// The report's page as the layout needs it, read anew for every page.
 struct Geometry {
-    int paperWidth = 0;
-    int paperHeight = 0;
+    Length paperWidth = 0;
+    Length paperHeight = 0;
     MmMargins margins;
-    int columnWidth = 0;
-    std::vector<int> columnLefts;
-    std::array<std::optional<int>, 5> bandHeights; // by BandKind; empty for an absent band
-    int detailPitch = 0;                           // height plus bottom offset
+    Length columnWidth = 0;
+    std::vector<Length> columnLefts;
+    std::array<std::optional<Length>, 5> bandHeights; // by BandKind; empty for an absent band
+    // From one detail band to the next: its height plus its bottom offset, never upwards.
+    Length detailPitch = 0;
     ColumnTraversal traversal = ColumnTraversal::TopToBottom;
 
-    int height(BandKind kind) const { return bandHeights[static_cast<int>(kind)].value_or(0); }
+    Length height(BandKind kind) const { return bandHeights[static_cast<int>(kind)].value_or(0); }
     bool has(BandKind kind) const { return bandHeights[static_cast<int>(kind)].has_value(); }
-    int printableWidth() const { return paperWidth - margins.left - margins.right; }
+    Length printableWidth() const { return paperWidth - margins.left - margins.right; }
 };
 
 Geometry readGeometry(Report& report) {
@@ -38,11 +44,11 @@ Geometry readGeometry(Report& report) {
     g.margins = setup.margins();
     g.columnWidth = report.mmColumnWidth();
     const std::vector<int> positions = report.columnPositions();
-    const int columns = std::max(report.columns(), 1);
+    const int columns = std::clamp(report.columns(), 1, MaxColumns);
     for (int i = 0; i < columns; ++i) {
         g.columnLefts.push_back(i < static_cast<int>(positions.size())
                                     ? positions[static_cast<std::size_t>(i)]
-                                    : g.margins.left + i * g.columnWidth);
+                                    : g.margins.left + Length{i} * g.columnWidth);
     }
     for (const Band& band : report.bands()) {
         auto& height = g.bandHeights[static_cast<int>(band.kind())];
@@ -50,19 +56,19 @@ Geometry readGeometry(Report& report) {
             continue;
         height = band.mmHeight();
         if (band.kind() == BandKind::Detail) {
-            g.detailPitch = band.mmHeight() + band.mmBottomOffset();
+            g.detailPitch = std::max<Length>(Length{band.mmHeight()} + band.mmBottomOffset(), 0);
             g.traversal = band.columnTraversal();
         }
     }
     return g;
 }
 
-QPointF millimetres(int x, int y) {
+QPointF point(Length x, Length y) {
     return QPointF(x * MillimetresPerThousandth, y * MillimetresPerThousandth);
 }
 
-QSizeF millimetres(QSize size) {
-    return QSizeF(size) * MillimetresPerThousandth;
+QSizeF size(Length width, Length height) {
+    return QSizeF(width * MillimetresPerThousandth, height * MillimetresPerThousandth);
 }
 
 // Fills one page with detail bands and notes which rows went to which column.
@@ -72,7 +78,7 @@ public:
         : m_g(g), m_nextRow(firstRow), m_rowCount(rowCount),
           m_columns(g.columnLefts.size(), {-1, -1}) {
         const MmMargins& m = g.margins;
-        m_columnTop = m.top + g.height(BandKind::Header) + g.height(BandKind::ColumnHeader);
+        m_columnTop = Length{m.top} + g.height(BandKind::Header) + g.height(BandKind::ColumnHeader);
         m_columnBottom = g.paperHeight - m.bottom - g.height(BandKind::Footer) -
                          g.height(BandKind::ColumnFooter);
     }
@@ -83,23 +89,23 @@ public:
 
 private:
     // Whether a detail band at y fits, or must go in anyway as the first of its column or page.
-    bool fits(int y, bool first) const {
+    bool fits(Length y, bool first) const {
         return first || y + m_g.height(BandKind::Detail) <= m_columnBottom;
     }
-    void placeDetail(int column, int y);
-    void add(std::vector<BandPlacement>& bands, BandKind kind, int row, int column, int x, int y,
-             int width) const;
+    void placeDetail(int column, Length y);
+    void add(std::vector<BandPlacement>& bands, BandKind kind, int row, int column, Length x,
+             Length y, Length width) const;
 
     const Geometry& m_g;
     int m_nextRow;
     int m_rowCount;
-    int m_columnTop = 0;
-    int m_columnBottom = 0;
+    Length m_columnTop = 0;
+    Length m_columnBottom = 0;
     std::vector<BandPlacement> m_details;
     std::vector<std::pair<int, int>> m_columns; // first and last row of each column, -1 if none
 };
 
-void PageBuilder::placeDetail(int column, int y) {
+void PageBuilder::placeDetail(int column, Length y) {
     auto& [first, last] = m_columns[static_cast<std::size_t>(column)];
     if (first < 0)
         first = m_nextRow;
@@ -117,7 +123,7 @@ void PageBuilder::placeDetails() {
     }
     const int columns = static_cast<int>(m_g.columnLefts.size());
     if (m_g.traversal == ColumnTraversal::LeftToRight) {
-        for (int y = m_columnTop; m_nextRow < m_rowCount && fits(y, y == m_columnTop);
+        for (Length y = m_columnTop; m_nextRow < m_rowCount && fits(y, y == m_columnTop);
              y += m_g.detailPitch) {
             for (int column = 0; column < columns && m_nextRow < m_rowCount; ++column)
                 placeDetail(column, y);
@@ -125,30 +131,29 @@ void PageBuilder::placeDetails() {
         return;
     }
     for (int column = 0; column < columns && m_nextRow < m_rowCount; ++column) {
-        for (int y = m_columnTop; m_nextRow < m_rowCount && fits(y, y == m_columnTop);
+        for (Length y = m_columnTop; m_nextRow < m_rowCount && fits(y, y == m_columnTop);
              y += m_g.detailPitch)
             placeDetail(column, y);
     }
 }
 
-void PageBuilder::add(std::vector<BandPlacement>& bands, BandKind kind, int row, int column, int x,
-                      int y, int width) const {
+void PageBuilder::add(std::vector<BandPlacement>& bands, BandKind kind, int row, int column,
+                      Length x, Length y, Length width) const {
     if (m_g.has(kind))
-        bands.push_back(
-            {kind, row, column, millimetres(x, y), millimetres(QSize(width, m_g.height(kind)))});
+        bands.push_back({kind, row, column, point(x, y), size(width, m_g.height(kind))});
 }
 
 Page PageBuilder::page() const {
     const Geometry& g = m_g;
     const int firstRow = m_details.empty() ? -1 : m_details.front().row;
     const int lastRow = m_details.empty() ? -1 : m_details.back().row;
-    const int pageLeft = g.margins.left;
-    const int headerTop = g.margins.top;
-    const int columnHeaderTop = headerTop + g.height(BandKind::Header);
-    const int footerTop = g.paperHeight - g.margins.bottom - g.height(BandKind::Footer);
-    const int columnFooterTop = footerTop - g.height(BandKind::ColumnFooter);
+    const Length pageLeft = g.margins.left;
+    const Length headerTop = g.margins.top;
+    const Length columnHeaderTop = headerTop + g.height(BandKind::Header);
+    const Length footerTop = g.paperHeight - g.margins.bottom - g.height(BandKind::Footer);
+    const Length columnFooterTop = footerTop - g.height(BandKind::ColumnFooter);
 
-    Page page{millimetres(QSize(g.paperWidth, g.paperHeight)), {}};
+    Page page{size(g.paperWidth, g.paperHeight), {}};
     std::vector<BandPlacement>& bands = page.bands;
     bands.reserve(m_details.size() + 2 * m_columns.size() + 2);
     add(bands, BandKind::Header, firstRow, -1, pageLeft, headerTop, g.printableWidth());
@@ -184,6 +189,14 @@ Page Paginator::nextPage() {
     m_nextRow = builder.nextRow();
     ++m_pagesDone;
     return builder.page();
+}
+
+std::vector<Page> paginate(Report& report) {
+    std::vector<Page> pages;
+    Paginator paginator(report);
+    while (paginator.hasNextPage())
+        pages.push_back(paginator.nextPage());
+    return pages;
 }
 
 } // namespace plataforma::relatorio

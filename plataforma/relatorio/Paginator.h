@@ -39,4 +39,7 @@ private:
     int m_pagesDone = 0;
 };
 
+// Every page of the report, laid out one after the other by a Paginator.
+std::vector<Page> paginate(Report& report);
+
 } // namespace plataforma::relatorio

@@ -21,32 +21,28 @@ QPageLayout pageLayoutOf(Report& report) {
     const bool turned =
         paper.width() > paper.height() && setup.orientation() == Orientation::Landscape;
     const QSizeF portrait = turned ? paper.transposed() : paper;
-    const QPageSize size(portrait, QPageSize::Millimeter, setup.paperName(), QPageSize::FuzzyMatch);
+    // Matched to a standard size by its dimensions alone: label templates give their rolls the
+    // name of some other paper.
+    const QPageSize size(portrait, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
     return QPageLayout(size, turned ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(),
                        QPageLayout::Millimeter);
 }
 
 RunSummary paintReport(Report& report, QPagedPaintDevice& device) {
-    Paginator paginator(report);
+    const std::vector<Page> pages = paginate(report);
     PageRenderer renderer(report);
     QPainter painter;
-    RunSummary summary;
-    while (paginator.hasNextPage()) {
-        const Page page = paginator.nextPage();
-        if (summary.pages == 0) {
-            if (!painter.begin(&device))
-                throw Exception(u"Não foi possível iniciar a impressão do relatório."_s);
-            painter.scale(device.logicalDpiX() / 25.4, device.logicalDpiY() / 25.4);
-        } else {
+    if (!painter.begin(&device))
+        throw Exception(u"Não foi possível iniciar a impressão do relatório."_s);
+    painter.scale(device.logicalDpiX() / 25.4, device.logicalDpiY() / 25.4);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0)
             device.newPage();
-        }
-        renderer.render(painter, page);
-        ++summary.pages;
+        renderer.render(painter, pages[i]);
     }
-    if (painter.isActive() && !painter.end())
+    if (!painter.end())
         throw Exception(u"Não foi possível concluir a impressão do relatório."_s);
-    summary.problems = renderer.problems().items();
-    return summary;
+    return {static_cast<int>(pages.size()), renderer.problems().items()};
 }
 
 } // namespace plataforma::relatorio

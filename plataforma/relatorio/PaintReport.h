@@ -23,10 +23,10 @@ struct RunSummary {
 QPageLayout pageLayoutOf(Report& report);
 
 // Produces every page of the report on a device already set up for its paper (its origin at
-// the paper's corner): before each page the page-request event, then the page's drawing. An
-// exception from the event (a SilentAbort abandons the run) goes to the caller, and nothing is
-// drawn for that page; painting begins only once the first page exists. Throws
-// plataforma::Exception when painting cannot begin on the device.
+// the paper's corner). All pages are laid out first, each after its page-request event; an
+// exception from the event (a SilentAbort abandons the run) goes to the caller before anything
+// is drawn, so that a printer receives no job and a file no page. Throws plataforma::Exception
+// when painting cannot begin on the device.
 RunSummary paintReport(Report& report, QPagedPaintDevice& device);
 
 } // namespace plataforma::relatorio

@@ -3,6 +3,7 @@
 #include "modelos/fluxo/Escritor.h"
 #include "modelos/fluxo/Esquema.h"
 #include "modelos/fluxo/RelatorioInicial.h"
+#include "plataforma/Errors.h"
 #include "plataforma/relatorio/Properties.h"
 #include "plataforma/relatorio/TemplateFile.h"
 
@@ -56,7 +57,13 @@ void Report::saveToFile(const QString& path) {
     fluxo::Objeto saved = m_tree;
     p::setText(saved, u"Template.FileName"_s,
                QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    writeTemplateFile(path, fluxo::escreverFluxo(saved));
+    QByteArray stream;
+    try {
+        stream = fluxo::escreverFluxo(saved);
+    } catch (const fluxo::ErroFluxo& error) {
+        throw fileCreationError(QDir::toNativeSeparators(path), error.mensagem());
+    }
+    writeTemplateFile(path, stream);
     m_tree = std::move(saved);
 }
 
@@ -76,24 +83,12 @@ void Report::setLanguage(Language language) {
     p::setIdentifier(m_tree, u"Language"_s, languageName(language));
 }
 
-bool Report::autoStop() const {
-    return p::boolean(m_tree, u"AutoStop", true);
-}
-
-void Report::setAutoStop(bool autoStop) {
-    p::setBoolean(m_tree, u"AutoStop"_s, autoStop);
-}
-
 QString Report::templateFileName() const {
     return p::text(m_tree, u"Template.FileName");
 }
 
-QString Report::deviceType() const {
-    return p::text(m_tree, u"DeviceType");
-}
-
-QString Report::version() const {
-    return p::text(m_tree, u"Version");
+void Report::setTemplateFileName(const QString& path) {
+    p::setText(m_tree, u"Template.FileName"_s, path);
 }
 
 int Report::columns() const {

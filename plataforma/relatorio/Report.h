@@ -39,6 +39,7 @@ public:
     // with a Portuguese message) the report keeps the layout it had.
     void loadFromFile(const QString& path);
     void loadFromStream(QByteArrayView stream, const QString& sourceName);
+    // A tree built in code; its root must be a TppReport (std::invalid_argument otherwise).
     void setLayout(fluxo::Objeto tree);
     // The layout as a template stream: unchanged, it is byte for byte what was loaded.
     QByteArray toStream() const;
@@ -52,11 +53,11 @@ public:
     void setUnits(Units units);
     Language language() const;
     void setLanguage(Language language);
-    bool autoStop() const;
-    void setAutoStop(bool autoStop);
+    // The full path of the file the layout was last saved to, as the layout records it.
     QString templateFileName() const;
-    QString deviceType() const;
-    QString version() const;
+    // Names the file the layout belongs to (the one it was opened from), so that a save by name
+    // goes there; saveToFile records its own path by itself.
+    void setTemplateFileName(const QString& path);
 
     PrinterSetup printerSetup() { return PrinterSetup(*this, m_tree); }
     // The number of columns, 1 when the layout names none.

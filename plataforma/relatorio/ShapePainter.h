@@ -2,6 +2,8 @@
 
 #include "plataforma/relatorio/ControlPainter.h"
 
+#include <QBrush>
+#include <QPen>
 #include <QRectF>
 
 namespace plataforma::relatorio {
@@ -16,6 +18,8 @@ public:
 
 private:
     QRectF m_box;
+    QPen m_pen;
+    QBrush m_brush;
 };
 
 } // namespace plataforma::relatorio

@@ -2,15 +2,17 @@
 
 #include "plataforma/relatorio/Control.h"
 
-#include <QColor>
 #include <QFont>
 #include <QGlyphRun>
 #include <QHash>
 #include <QList>
+#include <QPen>
+#include <QRawFont>
 #include <QRectF>
 #include <QSizeF>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace plataforma::relatorio {
 
@@ -18,7 +20,7 @@ namespace plataforma::relatorio {
 struct TextStyle {
     QFont font;       // at the reference pixel size
     double scale = 0; // millimetres per reference pixel
-    QColor color;
+    QPen pen;         // of the text's colour, made once: each new pen costs an allocation
     TextAlignment alignment = TextAlignment::Left;
     bool wordWrap = false;
     bool autoSize = false;
@@ -27,8 +29,8 @@ struct TextStyle {
     static TextStyle of(const Control& control);
 };
 
-// A text laid out once and drawn any number of times. Glyph positions are in reference pixels
-// from the top-left corner of box; box is in millimetres from the control's top-left corner.
+// A text laid out once and drawn any number of times, in millimetres: glyphs in fonts sized in
+// millimetres, placed from the top-left corner of box; box from the control's top-left corner.
 // Auto size fits the box to the text: its width to a single line (the left edge stays for
 // left-justified text, the right edge for right-justified, the centre for centred), its height
 // to the lines.
@@ -47,7 +49,18 @@ public:
                                             const QString& text);
 
 private:
+    // The font a glyph run was laid out in, at the size a style draws it.
+    struct SizedFont {
+        QRawFont reference;
+        double pixelSize;
+        QRawFont sized;
+    };
+
+    ShapedText layOut(const TextStyle& style, const QString& text);
+    const QRawFont& sized(const QRawFont& reference, double pixelSize);
+
     QHash<std::pair<int, QString>, std::shared_ptr<const ShapedText>> m_cache;
+    std::vector<SizedFont> m_fonts;
 };
 
 // Draws shaped text whose control's top-left corner is at origin (millimetres); an opaque

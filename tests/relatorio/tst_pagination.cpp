@@ -107,11 +107,10 @@ private:
     PipelineRegistry m_registry;
 };
 
-QStringList paginate(Report& report) {
+QStringList signatures(Report& report) {
     QStringList pages;
-    Paginator paginator(report);
-    while (paginator.hasNextPage())
-        pages << signature(paginator.nextPage());
+    for (const Page& page : paginate(report))
+        pages << signature(page);
     return pages;
 }
 
@@ -208,7 +207,7 @@ void tst_Pagination::layout() {
     Report report;
     report.setLayout(::layout(setup, bands));
     data.bind(report);
-    QCOMPARE(paginate(report), pages);
+    QCOMPARE(signatures(report), pages);
 }
 
 void tst_Pagination::pageRequestRaisedBeforeEachPage() {
@@ -268,7 +267,7 @@ void tst_Pagination::handlerChangingBandHeightIsHonoured() {
     });
     report.setHandlers(&handlers);
     report.setOnPageRequest(u"ppReport1PageRequest"_s);
-    QCOMPARE(paginate(report),
+    QCOMPARE(signatures(report),
              (QStringList{u"CH0@0,0 D0@0,27"_s, u"CH1@0,0 D1@0,27"_s, u"CH2@0,0 D2@0,27"_s}));
     QCOMPARE(report.band(BandKind::ColumnHeader)->mmHeight(), 27000);
 }

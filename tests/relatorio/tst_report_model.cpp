@@ -1,7 +1,9 @@
+#include "modelos/ModelosHex.h"
 #include "modelos/fluxo/Construtor.h"
 #include "modelos/fluxo/Escritor.h"
 #include "modelos/fluxo/Esquema.h"
 #include "modelos/fluxo/RelatorioInicial.h"
+#include "modelos/fluxo/TextoHex.h"
 #include "plataforma/Exception.h"
 #include "plataforma/MemTable.h"
 #include "plataforma/relatorio/MemTablePipeline.h"
@@ -64,6 +66,15 @@ fluxo::Objeto treeWithStrangers() {
                            {{u"mmHeight"_s, fluxo::Valor::inteiro(5000)}},
                            {}});
     return tree;
+}
+
+// The stream of a built-in template, from whichever store holds its id.
+QByteArray builtInTemplate(quint8 id) {
+    QString text;
+    modelos::ModeloHexTermico(id, text);
+    modelos::ModeloHexA4(id, text);
+    modelos::ModeloHexA4Extra(id, text);
+    return fluxo::textoParaFluxo(text);
 }
 
 } // namespace
@@ -186,6 +197,8 @@ void tst_ReportModel::writesBackWhatItRead_data() {
     QTest::newRow("starting layout") << fluxo::escreverFluxo(fluxo::arvoreDoRelatorioInicial());
     QTest::newRow("unknown classes and properties") << fluxo::escreverFluxo(treeWithStrangers());
     QTest::newRow("label template") << fluxo::escreverFluxo(labelTemplate({}));
+    for (quint8 id = 1; id <= 23; ++id)
+        QTest::addRow("built-in template %d", id) << builtInTemplate(id);
 }
 
 void tst_ReportModel::writesBackWhatItRead() {

@@ -1,0 +1,47 @@
+// Pictures of the designer's two pages with built-in template 9 over a small label batch, for
+// the documentation: designer_screenshots FOLDER (run under xvfb-run -a).
+#include "LabelBatch.h"
+#include "modelos/SalvarModelo.h"
+#include "plataforma/Application.h"
+#include "plataforma/relatorio/designer/widgets/ReportDesigner.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace plataforma::relatorio;
+
+int main(int argc, char** argv) {
+    plataforma::Application application(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    const QDir output(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath());
+
+    LabelBatch batch;
+    batch.addGondola();
+    Report report;
+    batch.bind(report);
+    QTemporaryDir folder;
+    const QString path =
+        folder.filePath(QStringLiteral("3 Colunas x 8 Linhas (Padrão Gondola).rtm"));
+    modelos::SalvarModelo(9, path);
+
+    ReportDesigner designer(report);
+    designer.setShowHandler([](ReportDesigner& sender) {
+        sender.report().setLanguage(Language::PortugueseBrazil);
+        sender.pageControl()->setCurrentIndex(0);
+    });
+    designer.setWindowState(Qt::WindowNoState);
+    designer.resize(1280, 800);
+    designer.show();
+    designer.openTemplateFile(path);
+    designer.editor().select({});
+    QTest::qWait(200);
+    designer.grab().save(output.filePath(QStringLiteral("designer.png")));
+
+    designer.pageControl()->setCurrentIndex(1);
+    QTest::qWait(200);
+    designer.grab().save(output.filePath(QStringLiteral("preview.png")));
+    return 0;
+}
