@@ -16,6 +16,7 @@
 #include "plataforma/DataGrid.h"
 #include "plataforma/ErrorBox.h"
 #include "plataforma/SpinEdit.h"
+#include "plataforma/relatorio/designer/widgets/ReportDesigner.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +30,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -243,7 +245,33 @@ void TFEtiquet::SpeedButton1Click() {
         MemTable3().close();
         SpeedButton1->setEnabled(true);
     });
-    impressao::TFConfgImpressaoHelp::AbrirConfigImpressao([](QWidget*) {});
+    impressao::TFConfgImpressaoHelp::AbrirConfigImpressao(
+        [this](QWidget* hub) { MostrarDesigner(hub); });
+}
+
+void TFEtiquet::MostrarDesigner(QWidget* sobre) {
+    if (!m_ppDesigner1) {
+        m_ppDesigner1 = std::make_unique<plataforma::relatorio::ReportDesigner>(ppReport1(), this);
+        m_ppDesigner1->setShowHandler(
+            [this](plataforma::relatorio::ReportDesigner&) { ppDesigner1Show(); });
+        m_ppDesigner1->setCustomSaveHandler(
+            [this](plataforma::relatorio::Report&) { ppDesigner1CustomSaveDoc(); });
+    }
+    // The window manager keeps a dialog above the window it belongs to: the hub, here, rather
+    // than the main window behind it.
+    m_ppDesigner1->winId();
+    m_ppDesigner1->windowHandle()->setTransientParent(sobre->windowHandle());
+    m_ppDesigner1->exec();
+}
+
+void TFEtiquet::ppDesigner1Show() {
+    ppReport1().setLanguage(plataforma::relatorio::Language::PortugueseBrazil);
+    m_ppDesigner1->pageControl()->setCurrentIndex(0);
+}
+
+void TFEtiquet::ppDesigner1CustomSaveDoc() {
+    // The engine writes the whole file or nothing, so a failed save leaves the old one whole.
+    ppReport1().saveToFile(ppReport1().templateFileName());
 }
 
 void TFEtiquet::ppReport1PageRequest() {

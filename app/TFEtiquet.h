@@ -4,6 +4,7 @@
 #include "plataforma/MemTable.h"
 
 #include <QWidget>
+#include <memory>
 
 class QFileDialog;
 class QFrame;
@@ -16,6 +17,9 @@ class QToolButton;
 namespace plataforma {
 class DataGrid;
 class SpinEdit;
+namespace relatorio {
+class ReportDesigner;
+}
 } // namespace plataforma
 
 // The main window: the product list in its grid, the list load, the search,
@@ -38,6 +42,11 @@ public:
     impressao::FonteDeDados& DataSource1() { return m_relatorio.DataSource1(); }
     plataforma::relatorio::MemTablePipeline& Selecionados() { return m_relatorio.Selecionados(); }
     plataforma::relatorio::Report& ppReport1() { return m_relatorio.ppReport1(); }
+    // The report designer, made the first time it is shown and kept for the rest of the run;
+    // null until then.
+    plataforma::relatorio::ReportDesigner* ppDesigner1() const { return m_ppDesigner1.get(); }
+    // Shows the designer modally, above the window given (the print hub).
+    void MostrarDesigner(QWidget* sobre);
 
 public slots:
     void bRestaurarListaClick();
@@ -48,6 +57,9 @@ public slots:
     void SpeedButton2Click();
     // Published to the report under its name: templates name it as their page-request event.
     void ppReport1PageRequest();
+    // The designer's show and save hooks.
+    void ppDesigner1Show();
+    void ppDesigner1CustomSaveDoc();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -79,6 +91,8 @@ private:
     QToolButton* SpeedButton2;
     QFileDialog* OpenDialog1;
     impressao::ObjetosRelatorio m_relatorio;
+    // After the report it edits, so that it goes first.
+    std::unique_ptr<plataforma::relatorio::ReportDesigner> m_ppDesigner1;
     QString m_ultimoArquivo;
     // Set while a key that the window has already seen goes to its control.
     bool m_repassando = false;

@@ -2,10 +2,16 @@
 #include "impressao/TFConfgImpressaoHelp.h"
 #include "lista/CarregarLista.h"
 #include "lista/TabelaProdutos.h"
+#include "modelos/TFConfigImpressaoModelo.h"
+#include "plataforma/relatorio/designer/DesignerSettings.h"
+#include "plataforma/relatorio/designer/widgets/ReportDesigner.h"
 #include "tests/apoio/Roteiro.h"
 
 #include <QFile>
 #include <QMessageBox>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -13,6 +19,8 @@
 
 using impressao::TFConfgImpressaoHelp;
 using plataforma::MemTable;
+using plataforma::relatorio::Language;
+using plataforma::relatorio::ReportDesigner;
 
 namespace {
 
@@ -45,6 +53,7 @@ private:
     }
     MemTable& produtos() const { return m_janela->MemTable2; }
     MemTable& lote() const { return m_janela->MemTable3(); }
+    Language ppReport1Idioma() const { return m_janela->ppReport1().language(); }
 
     void carregar(const QList<int>& quantidades) {
         QByteArray conteudo = "codigo;descricao\r\n";
@@ -107,13 +116,21 @@ private:
     }
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void guardas_data();
     void guardas();
     void fecharDescartaOLote();
     void segundoCliqueRefazOLote();
+    void designerECatalogoVoltamAoMesmoHub();
 };
+
+void TesteConfigurarImprimir::initTestCase() {
+    // The designer's preferences go to the test's own configuration folder.
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(plataforma::relatorio::DesignerSettings::filePath());
+}
 
 void TesteConfigurarImprimir::init() {
     m_janela = std::make_unique<TFEtiquet>();
@@ -182,6 +199,86 @@ void TesteConfigurarImprimir::segundoCliqueRefazOLote() {
     QCOMPARE(segundo.linhasDoLote, 5);
     QCOMPARE(segundo.descricoes.count(QStringLiteral("PRODUTO 1")), 0);
     QCOMPARE(segundo.descricoes.count(QStringLiteral("PRODUTO 2")), 4);
+    QVERIFY(!lote().isOpen());
+    QVERIFY(configurarEImprimir()->isEnabled());
+}
+
+void TesteConfigurarImprimir::designerECatalogoVoltamAoMesmoHub() {
+    carregar({2, 0, 3});
+    QCOMPARE(ppReport1Idioma(), Language::Default);
+    QPointer<TFConfgImpressaoHelp> primeiro;
+    QList<QPointer<QWidget>> hubs;
+    QList<ReportDesigner*> designers;
+    QList<int> paginas;
+    QList<int> linhas;
+    QStringList estados;
+    // Designer, catalogue, designer again, then the close box.
+    const auto naHub = [&](const char* botao) {
+        return [&, botao](QWidget* modal) {
+            auto* hub = qobject_cast<TFConfgImpressaoHelp*>(modal);
+            if (!hub)
+                return false;
+            if (!primeiro)
+                primeiro = hub;
+            hubs << hub;
+            linhas << lote().rowCount();
+            if (botao)
+                Roteiro::clicar(hub->findChild<QWidget*>(QLatin1String(botao)));
+            else
+                hub->close();
+            return true;
+        };
+    };
+    const auto noDesigner = [&](bool irParaAVisualizacao) {
+        return [&, irParaAVisualizacao](QWidget* modal) {
+            auto* designer = qobject_cast<ReportDesigner*>(modal);
+            if (!designer)
+                return false;
+            designers << designer;
+            paginas << designer->pageControl()->currentIndex();
+            linhas << lote().rowCount();
+            estados << QStringLiteral("%1 %2 %3")
+                           .arg(designer->windowTitle())
+                           .arg(designer->isMaximized() ? "maximized" : "normal")
+                           .arg(ppReport1Idioma() == Language::PortugueseBrazil ? "pt-BR" : "?");
+            if (irParaAVisualizacao) {
+                QTabBar* abas = designer->pageControl()->tabBar();
+                QTest::mouseClick(abas, Qt::LeftButton, {}, abas->tabRect(1).center());
+                paginas << designer->pageControl()->currentIndex();
+            }
+            designer->close();
+            return true;
+        };
+    };
+    Roteiro roteiro;
+    roteiro.depois(QStringLiteral("hub 1"), naHub("btnRelatorioEtiquetas"))
+        .depois(QStringLiteral("designer 1"), noDesigner(true))
+        .depois(QStringLiteral("hub 2"), naHub("btnModelos"))
+        .depois(QStringLiteral("catalogue"),
+                [](QWidget* modal) {
+                    if (!qobject_cast<modelos::TFConfigImpressaoModelo*>(modal))
+                        return false;
+                    QTest::keyClick(modal, Qt::Key_Escape);
+                    return true;
+                })
+        .depois(QStringLiteral("hub 3"), naHub("btnRelatorioEtiquetas"))
+        .depois(QStringLiteral("designer 2"), noDesigner(false))
+        .depois(QStringLiteral("hub 4"), naHub(nullptr));
+    QTest::mouseClick(configurarEImprimir(), Qt::LeftButton);
+    QCOMPARE(roteiro.esgotado(), QString());
+    QVERIFY(roteiro.terminou());
+
+    QCOMPARE(hubs.size(), 4);
+    QVERIFY(
+        std::all_of(hubs.begin(), hubs.end(), [&](const auto& hub) { return hub == primeiro; }));
+    QVERIFY(primeiro.isNull());
+    QCOMPARE(linhas, QList<int>({5, 5, 5, 5, 5, 5}));
+    // One designer for the whole run, on its design page each time it opens.
+    QCOMPARE(designers.size(), 2);
+    QCOMPARE(designers[0], designers[1]);
+    QCOMPARE(designers[0], m_janela->ppDesigner1());
+    QCOMPARE(paginas, QList<int>({0, 1, 0}));
+    QCOMPARE(estados, QStringList(2, QStringLiteral("Etiquetas maximized pt-BR")));
     QVERIFY(!lote().isOpen());
     QVERIFY(configurarEImprimir()->isEnabled());
 }
