@@ -9,8 +9,8 @@
 #include "impressao/ObjetosRelatorio.h"
 #include "impressao/VerificacaoAltura.h"
 #include "plataforma/Exception.h"
-#include "plataforma/relatorio/PaintReport.h"
 #include "plataforma/relatorio/PdfOutput.h"
+#include "plataforma/relatorio/PrinterOutput.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -55,12 +55,11 @@ RunSummary imprimirNaImpressora(Report& ppReport1, const QString& nome) {
     const QPrinterInfo impressora = QPrinterInfo::printerInfo(nome);
     if (impressora.isNull())
         throw plataforma::Exception(u"Impressora não encontrada: \"%1\"."_s.arg(nome));
-    QPrinter printer(impressora, QPrinter::HighResolution);
-    printer.setDocName(ppReport1.printerSetup().documentName());
-    // The report draws from the paper's corner, margins included.
-    printer.setFullPage(true);
-    printer.setPageLayout(plataforma::relatorio::pageLayoutOf(ppReport1));
-    return plataforma::relatorio::paintReport(ppReport1, printer);
+    QPrinter printer(QPrinter::HighResolution);
+    plataforma::relatorio::configurePrinter(ppReport1, printer);
+    // The operator's choice over the printer the template names.
+    printer.setPrinterName(impressora.printerName());
+    return plataforma::relatorio::print(ppReport1, printer);
 }
 
 RunSummary imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes) {

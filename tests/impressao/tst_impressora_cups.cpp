@@ -80,11 +80,6 @@ QString esperarPdfNovo(const QStringList& pastas, const QHash<QString, QDateTime
     return {};
 }
 
-int paginas(const QString& pdf) {
-    const QRegularExpression linha(u"^Pages:\\s+(\\d+)"_s, QRegularExpression::MultilineOption);
-    return linha.match(executar(u"pdfinfo"_s, {pdf}).saida).captured(1).toInt();
-}
-
 } // namespace
 
 class TesteImpressoraCups : public QObject {
@@ -120,18 +115,34 @@ private slots:
         }
     }
 
+    void imprimeNaFila_data() {
+        QTest::addColumn<QString>("modelo");
+        QTest::addColumn<int>("paginas");
+        QTest::addColumn<QString>("papel");
+        QTest::addColumn<QStringList>("codigosDaPrimeiraPagina");
+        // Nine rows of three labels to an A4 page.
+        QTest::newRow("A4") << u"9"_s << 2 << u"595 x 842 pts"_s
+                            << QStringList{u"EAN-13:7891000315507"_s, u"EAN-13:7893456000785"_s,
+                                           u"EAN-13:7896234000120"_s};
+        // One label to a page of the roll, 105 x 30 mm.
+        QTest::newRow("rolo termico")
+            << u"1"_s << 30 << u"297 x 85 pts"_s << QStringList{u"EAN-13:7891000315507"_s};
+    }
     void imprimeNaFila() {
+        QFETCH(QString, modelo);
+        QFETCH(int, paginas);
+        QFETCH(QString, papel);
+        QFETCH(QStringList, codigosDaPrimeiraPagina);
         const Execucao fila =
             executar(u"lpadmin"_s, {u"-p"_s, Fila, u"-E"_s, u"-v"_s, u"cups-pdf:/"_s, u"-m"_s,
                                     u"lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd"_s});
         QVERIFY2(fila.codigo == 0, qPrintable(fila.erro));
 
-        // 30 labels of template 9, eight rows of three to a page: two pages.
-        QByteArray lista = "CODIGO;DESCRICAO;FABRICANTE;COD_BARRAS;PRECO;PRECO_DESCONTO;"
-                           "PRECO_PROMOCAO;DESCONTO;QTDE;VALIDADE_PROMOCAO\r\n"
-                           "1;Dipirona;Lab;7891000315507;12.50;0;0;0;10;\r\n"
-                           "2;Paracetamol;Lab;7896234000120;8.75;0;0;0;10;\r\n"
-                           "3;Ibuprofeno;Lab;7893456000785;23.40;0;0;0;10;\r\n";
+        const QByteArray lista = "CODIGO;DESCRICAO;FABRICANTE;COD_BARRAS;PRECO;PRECO_DESCONTO;"
+                                 "PRECO_PROMOCAO;DESCONTO;QTDE;VALIDADE_PROMOCAO\r\n"
+                                 "1;Dipirona;Lab;7891000315507;12.50;0;0;0;10;\r\n"
+                                 "2;Paracetamol;Lab;7896234000120;8.75;0;0;0;10;\r\n"
+                                 "3;Ibuprofeno;Lab;7893456000785;23.40;0;0;0;10;\r\n";
         const QString arquivo = m_pasta.filePath(u"lista.csv"_s);
         QFile csv(arquivo);
         QVERIFY(csv.open(QIODevice::WriteOnly));
@@ -142,28 +153,30 @@ private slots:
         const QHash<QString, QDateTime> antes = pdfsEm(pastas);
         const Execucao impressao =
             executar(QStringLiteral(ETIQUETAS_CLI),
-                     {u"imprimir"_s, arquivo, u"--modelo"_s, u"9"_s, u"--impressora"_s, Fila});
+                     {u"imprimir"_s, arquivo, u"--modelo"_s, modelo, u"--impressora"_s, Fila});
         QVERIFY2(impressao.codigo == 0, qPrintable(impressao.erro));
-        QCOMPARE(impressao.saida, u"Etiquetas: 30. Páginas: 2.\n"_s);
+        QCOMPARE(impressao.saida, u"Etiquetas: 30. Páginas: %1.\n"_s.arg(paginas));
 
         const QString pdf = esperarPdfNovo(pastas, antes, 60);
         QVERIFY2(!pdf.isEmpty(), qPrintable(u"nenhum PDF novo em "_s + pastas.join(u", ")));
-        QCOMPARE(paginas(pdf), 2);
+        const QString info = executar(u"pdfinfo"_s, {pdf}).saida;
+        const QString png = m_pasta.filePath(u"primeira-pagina"_s);
+        executar(u"pdftoppm"_s, {u"-r"_s, u"300"_s, u"-gray"_s, u"-png"_s, u"-singlefile"_s,
+                                 u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, pdf, png});
+        QFile::remove(pdf);
+        QVERIFY2(info.contains(QRegularExpression(u"^Pages:\\s+%1$"_s.arg(paginas),
+                                                  QRegularExpression::MultilineOption)),
+                 qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(u"^Page size:\\s+"_s + papel,
+                                                  QRegularExpression::MultilineOption)),
+                 qPrintable(info));
 
         // The spooler's PDF carries the labels: the first page's bar codes scan (zbarimg names
         // each code once per image).
-        const QString prefixo = m_pasta.filePath(u"spool"_s);
-        executar(u"pdftoppm"_s, {u"-r"_s, u"300"_s, u"-gray"_s, u"-png"_s, u"-f"_s, u"1"_s, u"-l"_s,
-                                 u"1"_s, pdf, prefixo});
-        const QStringList imagens = QDir(m_pasta.path()).entryList({u"spool*.png"_s}, QDir::Files);
-        QCOMPARE(imagens.size(), 1);
-        QStringList lidos =
-            executar(u"zbarimg"_s, {u"-q"_s, u"--nodbus"_s, m_pasta.filePath(imagens[0])})
-                .saida.split(u'\n', Qt::SkipEmptyParts);
+        QStringList lidos = executar(u"zbarimg"_s, {u"-q"_s, u"--nodbus"_s, png + u".png"_s})
+                                .saida.split(u'\n', Qt::SkipEmptyParts);
         lidos.sort();
-        QCOMPARE(lidos, (QStringList{u"EAN-13:7891000315507"_s, u"EAN-13:7893456000785"_s,
-                                     u"EAN-13:7896234000120"_s}));
-        QFile::remove(pdf);
+        QCOMPARE(lidos, codigosDaPrimeiraPagina);
     }
 };
 

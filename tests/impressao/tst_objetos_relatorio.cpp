@@ -3,6 +3,8 @@
 #include "impressao/ModeloNoRelatorio.h"
 #include "impressao/ObjetosRelatorio.h"
 #include "impressao/TabelaEtiquetas.h"
+#include "modelos/fluxo/Escritor.h"
+#include "modelos/fluxo/RelatorioInicial.h"
 #include "plataforma/Exception.h"
 #include "plataforma/relatorio/PdfOutput.h"
 
@@ -29,16 +31,16 @@ private slots:
     void layoutInicial() {
         impressao::ObjetosRelatorio objetos;
         Report& r = objetos.ppReport1();
+        // The codec's starting layout, every property of it, AutoStop, DeviceType and Version
+        // among them.
+        QCOMPARE(r.toStream(), fluxo::escreverFluxo(fluxo::arvoreDoRelatorioInicial()));
         QCOMPARE(r.name(), u"ppReport1"_s);
         QCOMPARE(r.pipeline(), &objetos.Selecionados());
         QCOMPARE(r.dataPipelineName(), u"Selecionados"_s);
-        QCOMPARE(r.autoStop(), false);
         QCOMPARE(r.columns(), 5);
         QCOMPARE(r.mmColumnWidth(), 39460);
         QCOMPARE(r.units(), Units::Inches);
         QCOMPARE(r.language(), Language::Default);
-        QCOMPARE(r.deviceType(), u"Screen"_s);
-        QCOMPARE(r.version(), u"7.0"_s);
         QCOMPARE(r.onPageRequest(), u"ppReport1PageRequest"_s);
         PrinterSetup setup = r.printerSetup();
         QCOMPARE(setup.printerName(), u"Default"_s);
