@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -53,14 +55,22 @@ private:
             if (!m_passos.empty() && m_esgotado.isEmpty())
                 m_esgotado = m_passos.front().descricao;
             m_passos.clear();
-            if (modal)
-                modal->close();
+            fechar(modal);
             return;
         }
         if (!modal || m_passos.empty())
             return;
         if (m_passos.front().passo(modal))
             m_passos.pop_front();
+    }
+
+    // A question about unsaved changes is answered No, so that closing does not ask forever.
+    static void fechar(QWidget* modal) {
+        auto* caixa = qobject_cast<QMessageBox*>(modal);
+        if (caixa && caixa->button(QMessageBox::No))
+            caixa->button(QMessageBox::No)->click();
+        else if (modal)
+            modal->close();
     }
 
     int m_limite;
