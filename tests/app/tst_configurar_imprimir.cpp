@@ -1,10 +1,13 @@
 #include "app/TFEtiquet.h"
+#include "impressao/ModeloNoRelatorio.h"
 #include "impressao/TFConfgImpressaoHelp.h"
 #include "lista/CarregarLista.h"
 #include "lista/TabelaProdutos.h"
 #include "modelos/TFConfigImpressaoModelo.h"
+#include "plataforma/Exception.h"
 #include "plataforma/relatorio/designer/DesignerSettings.h"
 #include "plataforma/relatorio/designer/widgets/ReportDesigner.h"
+#include "tests/apoio/ModalAnswer.h"
 #include "tests/apoio/Roteiro.h"
 
 #include <QFile>
@@ -124,6 +127,8 @@ private slots:
     void fecharDescartaOLote();
     void segundoCliqueRefazOLote();
     void designerECatalogoVoltamAoMesmoHub();
+    void alturaDaPaginaPerguntaNaJanela_data();
+    void alturaDaPaginaPerguntaNaJanela();
 };
 
 void TesteConfigurarImprimir::initTestCase() {
@@ -281,6 +286,46 @@ void TesteConfigurarImprimir::designerECatalogoVoltamAoMesmoHub() {
     QCOMPARE(estados, QStringList(2, QStringLiteral("Etiquetas maximized pt-BR")));
     QVERIFY(!lote().isOpen());
     QVERIFY(configurarEImprimir()->isEnabled());
+}
+
+void TesteConfigurarImprimir::alturaDaPaginaPerguntaNaJanela_data() {
+    QTest::addColumn<Qt::Key>("resposta");
+    QTest::addColumn<float>("alturaDepois");
+    QTest::addColumn<bool>("abandonada");
+    QTest::newRow("yes") << Qt::Key_Return << 294.0f << false;
+    QTest::newRow("no") << Qt::Key_N << 300.0f << true;
+}
+
+void TesteConfigurarImprimir::alturaDaPaginaPerguntaNaJanela() {
+    QFETCH(Qt::Key, resposta);
+    QFETCH(float, alturaDepois);
+    QFETCH(bool, abandonada);
+    // An A4 template, in millimetres, which names the check as its page-request event.
+    impressao::CarregarModeloEmbutido(m_janela->ppReport1(), 9);
+    auto cabecalho = m_janela->ppReport1().band(plataforma::relatorio::BandKind::ColumnHeader);
+    QVERIFY(cabecalho);
+    cabecalho->setHeight(300);
+
+    QString titulo;
+    QWidget* dono = nullptr;
+    ModalAnswer operador(
+        [&](QWidget* caixa) {
+            titulo = caixa->windowTitle();
+            dono = caixa->parentWidget();
+        },
+        resposta);
+    bool abortou = false;
+    try {
+        m_janela->ppReport1().raisePageRequest();
+    } catch (const plataforma::SilentAbort&) {
+        abortou = true;
+    }
+    QCOMPARE(operador.answered(), 1);
+    QCOMPARE(titulo, "Alerta");
+    QCOMPARE(dono, m_janela.get());
+    QCOMPARE(abortou, abandonada);
+    QCOMPARE(m_janela->ppReport1().band(plataforma::relatorio::BandKind::ColumnHeader)->height(),
+             alturaDepois);
 }
 
 QTEST_MAIN(TesteConfigurarImprimir)
