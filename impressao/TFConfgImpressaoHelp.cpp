@@ -118,7 +118,8 @@ void TFConfgImpressaoHelp::montarRodape() {
     Panel2 = painel(this, "Panel2", QRect(0, Altura - AlturaRodape, Largura, AlturaRodape));
     acompanharMouse(Panel2, &TFConfgImpressaoHelp::FormMouseMove);
     lblHint = rotulo(Panel2, "lblHint", {});
-    lblHint->setGeometry(18, 4, 446, 16);
+    // The first hint takes two lines at this width; one line's height would cut the second.
+    lblHint->setGeometry(18, 2, 446, 26);
     lblHint->setWordWrap(true);
     lblHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     acompanharMouse(lblHint, &TFConfgImpressaoHelp::FormMouseMove);

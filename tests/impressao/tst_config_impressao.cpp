@@ -196,6 +196,10 @@ void TesteConfigImpressao::dicas() {
     for (const Parada& parada : caminho)
         mover(parada);
     QCOMPARE(dica(), esperada);
+    // Every word of it shows, inside the hub.
+    const auto* linha = controle<QLabel>(QStringLiteral("lblHint"));
+    QVERIFY(linha->heightForWidth(linha->width()) <= linha->height());
+    QVERIFY(m_hub->rect().contains(QRect(linha->mapTo(m_hub.get(), QPoint()), linha->size())));
 }
 
 void TesteConfigImpressao::teclasNaoFecham_data() {
