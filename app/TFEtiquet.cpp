@@ -3,6 +3,10 @@
 #include "Figuras.h"
 #include "GrupoEntalhado.h"
 #include "VersaoDoExecutavel.h"
+#include "impressao/CaixaAutoajuste.h"
+#include "impressao/GerarEtiquetas.h"
+#include "impressao/TFConfgImpressaoHelp.h"
+#include "impressao/VerificacaoAltura.h"
 #include "lista/AlterarQuantidades.h"
 #include "lista/BuscaProduto.h"
 #include "lista/CarregarLista.h"
@@ -12,6 +16,7 @@
 #include "plataforma/DataGrid.h"
 #include "plataforma/ErrorBox.h"
 #include "plataforma/SpinEdit.h"
+#include "plataforma/relatorio/designer/widgets/ReportDesigner.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,10 +25,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -124,6 +131,9 @@ TFEtiquet::TFEtiquet(QWidget* parent)
     OpenDialog1->setFileMode(QFileDialog::AnyFile);
     OpenDialog1->setNameFilter(QStringLiteral("csv (*.csv)"));
 
+    m_relatorio.publicar(QStringLiteral("ppReport1PageRequest"),
+                         [this](plataforma::relatorio::Report&) { ppReport1PageRequest(); });
+
     qApp->installEventFilter(this);
 }
 
@@ -170,6 +180,8 @@ void TFEtiquet::criarGrupoImpressao(QWidget* pagina) {
     SpeedButton1 = botaoComFigura(GrImpressao, "SpeedButton1", QRect(9, 23, 135, 27),
                                   FiguraImpressora(), 18, QStringLiteral("Configurar e Imprimir"),
                                   QStringLiteral("Configurar e Imprimir"));
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            plataforma::reportingErrors([this] { SpeedButton1Click(); }));
     Bevel3 = filete(GrImpressao, "Bevel3", QRect(154, 15, 2, 40));
     AltLinear = criar<plataforma::SpinEdit>(GrImpressao, "AltLinear", QRect(629, 30, 65, 22));
     AltLinear->setRange(0, 9999);
@@ -214,6 +226,57 @@ void TFEtiquet::sbAnteriorClick() {
 void TFEtiquet::sbProximoClick() {
     if (MemTable2.isOpen() && !MemTable2.isEmpty())
         MemTable2.next();
+}
+
+void TFEtiquet::SpeedButton1Click() {
+    if (!MemTable2.isOpen()) {
+        plataforma::showAttention(this, QStringLiteral("Nenhuma lista de produtos foi carregada."));
+        return;
+    }
+    impressao::GerarEtiquetas(MemTable2, MemTable3(), plataforma::Date::today());
+    if (MemTable3().isEmpty()) {
+        plataforma::showAttention(
+            this, QStringLiteral("Defina as quantidades de etiquetas a serem impressas."));
+        return;
+    }
+    SpeedButton1->setEnabled(false);
+    // The batch lives exactly as long as the hub, however the hub ends.
+    const auto descartarLote = qScopeGuard([this] {
+        MemTable3().close();
+        SpeedButton1->setEnabled(true);
+    });
+    impressao::TFConfgImpressaoHelp::AbrirConfigImpressao(
+        [this](QWidget* hub) { MostrarDesigner(hub); });
+}
+
+void TFEtiquet::MostrarDesigner(QWidget* sobre) {
+    if (!m_ppDesigner1) {
+        m_ppDesigner1 = std::make_unique<plataforma::relatorio::ReportDesigner>(ppReport1(), this);
+        m_ppDesigner1->setShowHandler(
+            [this](plataforma::relatorio::ReportDesigner&) { ppDesigner1Show(); });
+        m_ppDesigner1->setCustomSaveHandler(
+            [this](plataforma::relatorio::Report&) { ppDesigner1CustomSaveDoc(); });
+    }
+    // The window manager keeps a dialog above the window it belongs to: the hub, here, rather
+    // than the main window behind it.
+    m_ppDesigner1->winId();
+    m_ppDesigner1->windowHandle()->setTransientParent(sobre->windowHandle());
+    m_ppDesigner1->exec();
+}
+
+void TFEtiquet::ppDesigner1Show() {
+    ppReport1().setLanguage(plataforma::relatorio::Language::PortugueseBrazil);
+    m_ppDesigner1->pageControl()->setCurrentIndex(0);
+}
+
+void TFEtiquet::ppDesigner1CustomSaveDoc() {
+    // The engine writes the whole file or nothing, so a failed save leaves the old one whole.
+    ppReport1().saveToFile(ppReport1().templateFileName());
+}
+
+void TFEtiquet::ppReport1PageRequest() {
+    impressao::VerificarAlturaDoCabecalho(ppReport1(),
+                                          [this] { return impressao::PerguntarAutoajuste(this); });
 }
 
 void TFEtiquet::SpeedButton2Click() {
