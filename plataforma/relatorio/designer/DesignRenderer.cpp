@@ -6,6 +6,7 @@
 #include "plataforma/relatorio/Properties.h"
 #include "plataforma/relatorio/Symbology.h"
 
+#include <QImage>
 #include <QPainter>
 #include <algorithm>
 
@@ -38,15 +39,19 @@ void showSample(fluxo::Objeto& barcode, MemTable& samples) {
 
 // The layout with its data controls turned into what the designer shows; the sample table
 // gets one text field per bar code, filled once the table is open.
-fluxo::Objeto standInLayout(const fluxo::Objeto& layout, MemTable& samples,
-                            QStringList& sampleData) {
+fluxo::Objeto standInLayout(const fluxo::Objeto& layout, MemTable& samples, QStringList& sampleData,
+                            std::vector<std::pair<BandKind, QRectF>>& emptyImages) {
     fluxo::Objeto copy = layout;
     for (fluxo::Objeto& band : copy.filhos) {
-        if (!bandKindOfClass(band.classe))
+        const std::optional<BandKind> bandKind = bandKindOfClass(band.classe);
+        if (!bandKind)
             continue;
         for (fluxo::Objeto& object : band.filhos) {
-            const ControlKind kind = Control(object).kind();
-            if (kind == ControlKind::DataText) {
+            const Control control(object);
+            const ControlKind kind = control.kind();
+            if (kind == ControlKind::Image && QImage::fromData(control.pictureBytes()).isNull()) {
+                emptyImages.emplace_back(*bandKind, control.box().inMillimetres());
+            } else if (kind == ControlKind::DataText) {
                 showFieldName(object);
             } else if (kind == ControlKind::DataBarcode) {
                 sampleData.append(sampleBarcodeData(Control(object).barcodeType()));
@@ -68,6 +73,21 @@ QChar checkDigit(QStringView digits) {
     return QChar(u'0' + (10 - sum % 10) % 10);
 }
 
+// A crossed box naming what belongs there.
+void drawEmptyImage(QPainter& painter, const QRectF& box) {
+    const QColor grey(0x90, 0x98, 0xA4);
+    painter.setPen(QPen(grey, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box);
+    painter.drawLine(box.topLeft(), box.bottomRight());
+    painter.drawLine(box.topRight(), box.bottomLeft());
+    QFont font(u"Arial"_s);
+    font.setPixelSize(3); // millimetres, on this painter
+    painter.setFont(font);
+    painter.setPen(grey.darker());
+    painter.drawText(box, Qt::AlignCenter, u"Imagem"_s);
+}
+
 } // namespace
 
 QString sampleBarcodeData(QStringView type) {
@@ -81,7 +101,7 @@ QString sampleBarcodeData(QStringView type) {
 
 DesignRenderer::DesignRenderer(const Report& report) : m_samplePipeline(SamplePipeline, m_samples) {
     QStringList sampleData;
-    m_standIn.setLayout(standInLayout(report.layout(), m_samples, sampleData));
+    m_standIn.setLayout(standInLayout(report.layout(), m_samples, sampleData, m_emptyImages));
     if (!sampleData.isEmpty()) {
         m_samples.open();
         m_samples.append();
@@ -103,6 +123,10 @@ void DesignRenderer::renderBand(QPainter& painter, BandKind kind, QPointF origin
     Page page;
     page.bands.push_back({kind, 0, 0, origin, clip.size()});
     m_renderer->render(painter, page);
+    for (const auto& [band, box] : m_emptyImages) {
+        if (band == kind)
+            drawEmptyImage(painter, box.translated(origin));
+    }
     painter.restore();
 }
 

@@ -9,6 +9,8 @@
 #include <QPointF>
 #include <QRectF>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QPainter;
 
@@ -18,7 +20,8 @@ class PageRenderer;
 
 // Draws a report's bands as the designer shows them: each control through the engine's own
 // painters, as it prints, except that a data text shows its field's name and a data bar code a
-// valid sample of its kind, since there is no row to print.
+// valid sample of its kind, since there is no row to print, and an image without a picture
+// shows where it is.
 class DesignRenderer {
 public:
     // Takes the layout as it is now; make a new renderer after a change.
@@ -37,6 +40,8 @@ private:
     PipelineRegistry m_pipelines;
     Report m_standIn;
     std::unique_ptr<PageRenderer> m_renderer;
+    // The boxes of the images that have no picture to show, by band (millimetres).
+    std::vector<std::pair<BandKind, QRectF>> m_emptyImages;
 };
 
 // Data that a bar code of the type (the template's identifier) can encode, for showing it.

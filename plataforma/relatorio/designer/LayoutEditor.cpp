@@ -112,16 +112,6 @@ std::optional<Control> LayoutEditor::control(const QString& name) {
     return std::nullopt;
 }
 
-std::optional<BandKind> LayoutEditor::bandOf(const QString& name) {
-    for (const Band& band : m_report.bands()) {
-        for (const Control& control : band.controls()) {
-            if (control.name() == name)
-                return band.kind();
-        }
-    }
-    return std::nullopt;
-}
-
 QStringList LayoutEditor::controlNames() {
     QStringList names;
     for (const Band& band : m_report.bands()) {
@@ -202,6 +192,31 @@ void LayoutEditor::deleteSelection() {
            });
 }
 
+void LayoutEditor::bringSelectionToFront() {
+    restack(u"Trazer para a frente"_s, true);
+}
+
+void LayoutEditor::sendSelectionToBack() {
+    restack(u"Enviar para trás"_s, false);
+}
+
+void LayoutEditor::restack(const QString& text, bool toFront) {
+    const QStringList chosen = m_selection;
+    change(text, {}, [&](fluxo::Objeto& layout) {
+        forEachBand(layout, [&](fluxo::Objeto& band, BandKind) {
+            const auto isChosen = [&](const fluxo::Objeto& control) {
+                return chosen.contains(control.nome);
+            };
+            // Stable, so that the chosen controls and the others keep their own order.
+            if (toFront)
+                std::stable_partition(band.filhos.begin(), band.filhos.end(),
+                                      [&](const fluxo::Objeto& c) { return !isChosen(c); });
+            else
+                std::stable_partition(band.filhos.begin(), band.filhos.end(), isChosen);
+        });
+    });
+}
+
 bool LayoutEditor::canAddControls() {
     return m_report.band(BandKind::Detail).has_value();
 }
@@ -215,8 +230,10 @@ QString LayoutEditor::addControl(ControlKind kind, const MmBox& box) {
     const QString name = added.nome;
     change(u"Incluir %1"_s.arg(name), {}, [&](fluxo::Objeto& layout) {
         forEachBand(layout, [&](fluxo::Objeto& band, BandKind bandKind) {
-            if (bandKind == BandKind::Detail)
-                band.filhos.push_back(std::move(added));
+            if (bandKind != BandKind::Detail)
+                return;
+            const auto place = kind == ControlKind::Shape ? band.filhos.begin() : band.filhos.end();
+            band.filhos.insert(place, std::move(added));
         });
     });
     select({name});

@@ -49,7 +49,6 @@ public:
     void toggleSelected(const QString& name);
     // The control of that name in the live layout, or none.
     std::optional<Control> control(const QString& name);
-    std::optional<BandKind> bandOf(const QString& name);
     // Every control's name, in drawing order.
     QStringList controlNames();
 
@@ -63,8 +62,12 @@ public:
     void resizeSelection(QPoint delta);
     void setBox(const QString& name, const MmBox& box, quint64 gesture = 0);
     void deleteSelection();
+    // Puts the selection last in its bands, drawn over the others, or first, drawn under them.
+    void bringSelectionToFront();
+    void sendSelectionToBack();
     // Adds a control to the detail band, selected; gives its name. Data controls read the
-    // report's pipeline: a bar code its first text field, a data text its first field.
+    // report's pipeline: a bar code its first text field, a data text its first field. A shape
+    // goes under the others: it is filled white, and over them it would hide them.
     QString addControl(ControlKind kind, const MmBox& box);
     bool canAddControls();
     void setBandHeight(BandKind kind, int mmHeight, quint64 gesture = 0);
@@ -85,6 +88,7 @@ signals:
 
 private:
     const fluxo::Objeto& layoutNow() const;
+    void restack(const QString& text, bool toFront);
     void change(const QString& text, const MergeKey& key,
                 const std::function<void(fluxo::Objeto&)>& edit);
     void applied();

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 using namespace plataforma::relatorio;
@@ -166,12 +167,23 @@ private slots:
         QTest::newRow("data-barcode") << u"actAddDataBarcode"_s << u"TppDBBarCode"_s;
     }
 
+    void thePaletteOffersTheSixKinds() {
+        QStringList kinds;
+        for (const QAction* action : m_fixture->designer().findChildren<QAction*>()) {
+            if (action->objectName().startsWith(u"actAdd"_s))
+                kinds.append(action->text());
+        }
+        QCOMPARE(kinds, (QStringList{u"Rótulo"_s, u"Imagem"_s, u"Forma"_s, u"Linha"_s,
+                                     u"Texto de dados"_s, u"Código de barras de dados"_s}));
+    }
+
     void paletteAddsEachKind() {
         QFETCH(QString, action);
         QFETCH(QString, className);
         DesignSurface* surface = m_fixture->surface();
-        m_fixture->designer().findChild<QAction*>(action)->trigger();
-        QVERIFY(surface->pendingKind().has_value());
+        auto* add = m_fixture->designer().findChild<QAction*>(action);
+        add->trigger();
+        QVERIFY(add->isChecked());
         // A click outside the detail band adds nothing.
         const QRectF header = surface->sheet().band(BandKind::Header)->area;
         QTest::mouseClick(surface, Qt::LeftButton, {}, header.center().toPoint());
@@ -182,12 +194,11 @@ private slots:
         drag(surface, at, at + QPoint(60, 40));
         const QStringList names = m_fixture->editor().controlNames();
         QCOMPARE(names.size(), 3);
-        const Control added = *m_fixture->editor().control(names.last());
+        QCOMPARE(m_fixture->editor().selection().size(), 1);
+        const Control added = *m_fixture->editor().control(m_fixture->editor().selection().first());
         QCOMPARE(added.className(), className);
-        QCOMPARE(m_fixture->editor().bandOf(added.name()), BandKind::Detail);
+        QCOMPARE(m_fixture->report().band(BandKind::Detail)->controls().size(), 3u);
         QCOMPARE(added.box().width, dragged(surface, 60));
-        QCOMPARE(m_fixture->editor().selection(), QStringList{added.name()});
-        QVERIFY(!surface->pendingKind());
         QVERIFY(m_fixture->designer().findChild<QAction*>(u"actSelect"_s)->isChecked());
     }
 
@@ -207,6 +218,18 @@ private slots:
         QCOMPARE(image.pictureClass(), u"TPNGObject"_s);
         QVERIFY(image.pictureBytes().startsWith("\x89PNG"));
         QCOMPARE(QImage::fromData(image.pictureBytes()).size(), QSize(30, 20));
+    }
+
+    void doubleClickGoesToTheLabelsText() {
+        m_fixture->editor().addControl(ControlKind::Label, {20000, 10000, 20000, 5000});
+        m_fixture->editor().select({});
+        DesignSurface* surface = m_fixture->surface();
+        QTest::mouseDClick(surface, Qt::LeftButton, {},
+                           m_fixture->rectOf(u"ppLabel1"_s).center().toPoint());
+        auto* caption = m_fixture->designer().findChild<QLineEdit*>(u"edtCaption"_s);
+        QTRY_VERIFY(caption->hasFocus());
+        QTest::keyClicks(caption, u"Oferta"_s);
+        QCOMPARE(m_fixture->editor().control(u"ppLabel1"_s)->caption(), u"Oferta"_s);
     }
 
     void panelEditsTheSelectedControl() {

@@ -75,6 +75,31 @@ private slots:
         QCOMPARE(page->text(), u"Página 1 de 2"_s);
     }
 
+    // Opening another template on the preview page shows its pages; the selection, out of
+    // sight there, cannot be deleted.
+    void thePreviewFollowsTheLayout() {
+        m_fixture->batch().addGondola();
+        QTemporaryDir folder;
+        const QString twoColumns = folder.filePath(u"duas-colunas.rtm"_s);
+        QString text;
+        modelos::ModeloHexA4(7, text);
+        QFile file(twoColumns);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(fluxo::textoParaFluxo(text));
+        file.close();
+        m_fixture->show();
+        m_fixture->editor().select({u"ppDBText1"_s});
+        m_fixture->designer().pageControl()->setCurrentIndex(1);
+        QVERIFY(!m_fixture->designer().findChild<QAction*>(u"actDelete"_s)->isEnabled());
+        QTest::keyClick(&m_fixture->designer(), Qt::Key_Delete);
+        QVERIFY(m_fixture->editor().control(u"ppDBText1"_s));
+
+        QVERIFY(m_fixture->designer().openTemplateFile(twoColumns));
+        auto* page = m_fixture->designer().findChild<QLabel*>(u"lblPage"_s);
+        QTRY_COMPARE(page->text(), u"Página 1 de 3"_s);
+        QCOMPARE(m_requests, 2 + 3);
+    }
+
     void listsTheBarcodesThatCannotPrint() {
         m_fixture->batch().add({u"ALCOOL 70 1L"_s, u"7891000315508"_s, 9.9}, 3);
         m_fixture->batch().add({u"ALGODAO 50G"_s, u"7891010249298"_s, 3.2}, 1);

@@ -279,6 +279,41 @@ private slots:
         QCOMPARE(system.report().templateFileName(), native(path));
     }
 
+    // "Novo" brings back the layout the report held when the designer was made, with no file.
+    void newBringsBackTheStartingLayout() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"gondola.rtm"_s);
+        QVERIFY(writeFile(path, builtInStream(9)));
+        m_fixture->show();
+        QVERIFY(m_fixture->designer().openTemplateFile(path));
+        m_fixture->editor().select({u"ppDBText1"_s});
+        QTest::keyClick(m_fixture->surface(), Qt::Key_Down);
+        ModalAnswer discard(
+            [](QWidget* box) {
+                qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->setFocus();
+            },
+            Qt::Key_Space);
+        m_fixture->designer().findChild<QAction*>(u"actNew"_s)->trigger();
+        QCOMPARE(discard.answered(), 1);
+        QCOMPARE(m_fixture->report().layout(), twoControls());
+        QCOMPARE(m_fixture->report().templateFileName(), QString());
+        QCOMPARE(m_fixture->editor().undoStack().count(), 0);
+        m_fixture->designer().save();
+        QCOMPARE(m_fixture->saveStarts.size(), 1);
+    }
+
+    void pageSetupShowsTheReportsSettings() {
+        m_fixture->show();
+        m_fixture->designer().pageControl()->setCurrentIndex(1);
+        m_fixture->editor().select({u"ppDBText1"_s});
+        m_fixture->designer().findChild<QAction*>(u"actPageSetup"_s)->trigger();
+        QCOMPARE(m_fixture->designer().pageControl()->currentIndex(), 0);
+        QVERIFY(m_fixture->editor().selection().isEmpty());
+        QWidget* paper = m_fixture->designer().findChild<QWidget*>(u"cmbPaper"_s);
+        QVERIFY(paper->isVisible());
+        QTRY_VERIFY(paper->hasFocus());
+    }
+
     void closingWithUnsavedChangesAsks() {
         m_fixture->show();
         m_fixture->editor().select({u"ppDBText1"_s});

@@ -8,6 +8,8 @@
 #include "plataforma/relatorio/designer/SaveTarget.h"
 
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -159,7 +161,9 @@ private slots:
         batch.bind(m_report);
         QCOMPARE(m_editor->addControl(kind, {1000, 2000, 3000, 4000}), name);
         QCOMPARE(m_editor->selection(), QStringList{name});
-        QCOMPARE(m_editor->bandOf(name), BandKind::Detail);
+        const std::vector<Control> detail = m_report.band(BandKind::Detail)->controls();
+        QVERIFY(std::any_of(detail.begin(), detail.end(),
+                            [&name](const Control& control) { return control.name() == name; }));
         const Control added = *m_editor->control(name);
         QCOMPARE(added.className(), className);
         QCOMPARE(added.box(), (MmBox{1000, 2000, 3000, 4000}));
@@ -171,6 +175,23 @@ private slots:
         QVERIFY(!m_editor->control(name));
         QVERIFY(m_editor->selection().isEmpty());
         m_report.setPipelines(nullptr);
+    }
+
+    void restackingKeepsEachGroupsOrder() {
+        m_editor->addControl(ControlKind::Label, {0, 0, 1000, 1000});
+        QCOMPARE(m_editor->controlNames(),
+                 (QStringList{u"ppShape1"_s, u"ppDBText1"_s, u"ppLabel1"_s}));
+        m_editor->select({u"ppLabel1"_s, u"ppDBText1"_s});
+        m_editor->sendSelectionToBack();
+        QCOMPARE(m_editor->controlNames(),
+                 (QStringList{u"ppDBText1"_s, u"ppLabel1"_s, u"ppShape1"_s}));
+        m_editor->select({u"ppDBText1"_s});
+        m_editor->bringSelectionToFront();
+        QCOMPARE(m_editor->controlNames(),
+                 (QStringList{u"ppLabel1"_s, u"ppShape1"_s, u"ppDBText1"_s}));
+        // A new shape goes under everything, where its white fill hides nothing.
+        m_editor->addControl(ControlKind::Shape, {0, 0, 1000, 1000});
+        QCOMPARE(m_editor->controlNames().first(), u"ppShape2"_s);
     }
 
     void bandHeightNeverGoesBelowZero() {
@@ -233,6 +254,36 @@ private slots:
         const Barcode barcode =
             Barcode::encode({type, data, 0.33, QSizeF(60, 20), QFont(u"Courier New"_s)});
         QVERIFY2(barcode.isValid(), qPrintable(barcode.error()));
+    }
+
+    // With no row to print, the design page still shows every kind of control in its box.
+    void designDrawingShowsControlsWithoutData_data() {
+        QTest::addColumn<ControlKind>("kind");
+        QTest::newRow("data-text") << ControlKind::DataText;
+        QTest::newRow("data-barcode") << ControlKind::DataBarcode;
+        QTest::newRow("image-without-picture") << ControlKind::Image;
+        QTest::newRow("label") << ControlKind::Label;
+    }
+
+    void designDrawingShowsControlsWithoutData() {
+        QFETCH(ControlKind, kind);
+        m_editor->addControl(kind, {70000, 2000, 40000, 15000});
+        DesignRenderer renderer(m_report);
+        constexpr double dotsPerMm = 4;
+        QImage band(qRound(120 * dotsPerMm), qRound(33 * dotsPerMm), QImage::Format_RGB32);
+        band.fill(Qt::white);
+        QPainter painter(&band);
+        painter.scale(dotsPerMm, dotsPerMm);
+        renderer.renderBand(painter, BandKind::Detail, {0, 0}, QRectF(0, 0, 120, 33));
+        painter.end();
+        const QImage box =
+            band.copy(QRect(70 * dotsPerMm, 2 * dotsPerMm, 40 * dotsPerMm, 15 * dotsPerMm));
+        int marked = 0;
+        for (int y = 0; y < box.height(); ++y) {
+            for (int x = 0; x < box.width(); ++x)
+                marked += box.pixel(x, y) != qRgb(255, 255, 255);
+        }
+        QVERIFY2(marked > 50, qPrintable(QString::number(marked)));
     }
 
     void nextNameSkipsTakenNumbers() {

@@ -68,6 +68,7 @@ ControlPanel::ControlPanel(LayoutEditor& editor, QWidget* parent)
     buildGeometry();
     buildData();
     buildText();
+    buildTextLayout();
     buildBarcode();
     buildPicture();
     buildLine();
@@ -167,6 +168,8 @@ void ControlPanel::buildText() {
     });
     m_form->addRow(u"Tamanho"_s, m_fontSize);
     m_color = named(new QPushButton(u"Escolher..."_s, this), u"btnColor"_s);
+    // Enter in a field of the designer must not press a button of the panel.
+    m_color->setAutoDefault(false);
     connect(m_color, &QPushButton::clicked, this, &ControlPanel::chooseColor);
     m_form->addRow(u"Cor"_s, m_color);
 
@@ -180,6 +183,9 @@ void ControlPanel::buildText() {
     m_bold = checkBox(u"chkBold"_s, u"Negrito"_s, style(&FontSettings::bold));
     m_italic = checkBox(u"chkItalic"_s, u"Itálico"_s, style(&FontSettings::italic));
     m_underline = checkBox(u"chkUnderline"_s, u"Sublinhado"_s, style(&FontSettings::underline));
+}
+
+void ControlPanel::buildTextLayout() {
 
     m_alignment = named(new QComboBox(this), u"cmbAlignment"_s);
     m_alignment->addItems({u"À esquerda"_s, u"Centralizado"_s, u"À direita"_s});
@@ -225,6 +231,7 @@ void ControlPanel::buildBarcode() {
 
 void ControlPanel::buildPicture() {
     m_picture = named(new QPushButton(u"Escolher imagem..."_s, this), u"btnPicture"_s);
+    m_picture->setAutoDefault(false);
     connect(m_picture, &QPushButton::clicked, this, &ControlPanel::choosePicture);
     m_form->addRow(m_picture);
     m_stretch = checkBox(u"chkStretch"_s, u"Esticar"_s,
@@ -363,6 +370,28 @@ void ControlPanel::choosePicture() {
         edit(u"Imagem"_s, u"Picture.Data"_s,
              [&](Control& control) { control.setPicture(u"TPNGObject"_s, png); });
     });
+}
+
+void ControlPanel::editContent() {
+    const std::optional<Control> control = m_editor.control(m_name);
+    if (!control)
+        return;
+    switch (control->kind()) {
+    case ControlKind::Label:
+        m_caption->setFocus(Qt::OtherFocusReason);
+        m_caption->selectAll();
+        break;
+    case ControlKind::DataText:
+    case ControlKind::DataBarcode:
+        m_field->setFocus(Qt::OtherFocusReason);
+        m_field->showPopup();
+        break;
+    case ControlKind::Image:
+        choosePicture();
+        break;
+    default:
+        break;
+    }
 }
 
 void ControlPanel::chooseColor() {

@@ -33,11 +33,15 @@ public:
     void setPictureChooser(std::function<QString()> choose) { m_choosePicture = std::move(choose); }
     // Asks for a picture for the control shown, an image, and puts it in.
     void choosePicture();
+    // Goes to what the control shows: a label's text, a data control's field, an image's
+    // picture.
+    void editContent();
 
 private:
     void buildGeometry();
     void buildData();
     void buildText();
+    void buildTextLayout();
     void buildBarcode();
     void buildPicture();
     void buildLine();

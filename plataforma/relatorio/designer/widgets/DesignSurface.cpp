@@ -205,9 +205,16 @@ void DesignSurface::updateCursor(QPointF point) {
 }
 
 void DesignSurface::mousePressEvent(QMouseEvent* event) {
+    const QPointF point = event->position();
+    if (event->button() == Qt::RightButton) {
+        // The context menu acts on what was clicked.
+        const DesignSheet::ControlItem* item = m_sheet->controlAt(point);
+        if (item && !m_editor.selection().contains(item->name))
+            m_editor.select({item->name});
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return;
-    const QPointF point = event->position();
     m_pressPoint = m_pointer = point;
     m_gesture = m_editor.beginGesture();
     m_drag = Drag::None;
@@ -216,31 +223,38 @@ void DesignSurface::mousePressEvent(QMouseEvent* event) {
             m_drag = Drag::Adding;
         return;
     }
+    if (!grabHandle(point))
+        pressOnSheet(point, event->modifiers() & Qt::ShiftModifier);
+}
+
+bool DesignSurface::grabHandle(QPointF point) {
     const QStringList& selection = m_editor.selection();
-    if (selection.size() == 1) {
-        if (const DesignSheet::ControlItem* item = m_sheet->control(selection.first())) {
-            if (const auto handle = DesignSheet::handleAt(item->rect, point)) {
-                m_drag = Drag::Resizing;
-                m_resized = item->name;
-                m_handle = *handle;
-                m_startBox = item->box;
-                return;
-            }
-        }
-    }
+    const DesignSheet::ControlItem* item =
+        selection.size() == 1 ? m_sheet->control(selection.first()) : nullptr;
+    const std::optional<Handle> handle =
+        item ? DesignSheet::handleAt(item->rect, point) : std::nullopt;
+    if (!handle)
+        return false;
+    m_drag = Drag::Resizing;
+    m_resized = item->name;
+    m_handle = *handle;
+    m_startBox = item->box;
+    return true;
+}
+
+void DesignSurface::pressOnSheet(QPointF point, bool adding) {
     if (const auto band = m_sheet->barAt(point)) {
         m_drag = Drag::BandHeight;
         m_band = *band;
         m_startHeight = m_sheet->band(*band)->mmHeight;
         return;
     }
-    const bool adding = event->modifiers() & Qt::ShiftModifier;
     if (const DesignSheet::ControlItem* item = m_sheet->controlAt(point)) {
         if (adding) {
             m_editor.toggleSelected(item->name);
             return;
         }
-        if (!selection.contains(item->name))
+        if (!m_editor.selection().contains(item->name))
             m_editor.select({item->name});
         m_drag = Drag::Pending;
         m_moved = {};
@@ -317,6 +331,15 @@ void DesignSurface::mouseReleaseEvent(QMouseEvent* event) {
         return;
     m_pointer = event->position();
     finishDrag(m_pointer, event->modifiers());
+}
+
+void DesignSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || m_pendingKind)
+        return;
+    if (const DesignSheet::ControlItem* item = m_sheet->controlAt(event->position())) {
+        m_editor.select({item->name});
+        emit controlActivated(item->name);
+    }
 }
 
 void DesignSurface::finishDrag(QPointF point, Qt::KeyboardModifiers modifiers) {

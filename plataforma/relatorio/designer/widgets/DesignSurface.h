@@ -22,12 +22,10 @@ public:
     ~DesignSurface() override;
 
     const DesignSheet& sheet() const { return *m_sheet; }
-    int zoom() const { return m_zoom; }
     Units units() const;
     void setZoom(int percent);
     // The kind of control the next click or drag in the detail band adds; none to select.
     void setPendingKind(std::optional<ControlKind> kind);
-    std::optional<ControlKind> pendingKind() const { return m_pendingKind; }
 
     QSize sizeHint() const override;
 
@@ -43,6 +41,8 @@ signals:
     void controlAdded(const QString& name, ControlKind kind);
     // The pending kind was dropped: a control was added, or the operator pressed Escape.
     void pendingKindCleared();
+    // The operator double-clicked a control: they mean to change what it shows.
+    void controlActivated(const QString& name);
     // Where the pointer is: its band and its place in it, in thousandths of a millimetre.
     void pointerMoved(std::optional<BandKind> band, QPoint position);
 
@@ -51,6 +51,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -61,6 +62,10 @@ private:
     void paintBand(QPainter& painter, const DesignSheet::BandRow& row);
     void paintSelection(QPainter& painter);
     void updateCursor(QPointF point);
+    // Starts resizing when the press is on a handle of the control selected alone.
+    bool grabHandle(QPointF point);
+    // Starts whatever else a press on the sheet begins; adding (Shift) adds to the selection.
+    void pressOnSheet(QPointF point, bool adding);
     void drag(QPointF point);
     void finishDrag(QPointF point, Qt::KeyboardModifiers modifiers);
     void resizeTo(QPointF point);

@@ -38,7 +38,6 @@ public:
     // Forgets the pages, so that the next showing lays them out anew.
     void clear();
     int pageCount() const;
-    int currentPage() const { return m_page; }
     void showPage(int index);
 
 protected:

@@ -32,6 +32,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -70,6 +71,14 @@ ReportDesigner::Dialogs systemDialogs() {
                 }};
 }
 
+// What the operator should know after a run that could not print everything.
+QString problemsNote(const RunSummary& summary) {
+    if (summary.problems.empty())
+        return {};
+    return u" Atenção: %1 problema(s) deixaram etiquetas incompletas; veja a lista na página "
+           u"Visualizar."_s.arg(summary.problems.size());
+}
+
 // The path with the extension added when the operator typed none.
 QString withExtension(const QString& path, const QString& extension) {
     return QFileInfo(path).suffix().isEmpty() ? path + extension : path;
@@ -103,11 +112,11 @@ ReportDesigner::ReportDesigner(Report& report, QWidget* parent)
 
     connect(m_pages, &QTabWidget::currentChanged, this, &ReportDesigner::pageChanged);
     connect(&m_editor, &LayoutEditor::selectionChanged, this, &ReportDesigner::selectionChanged);
-    connect(&m_editor, &LayoutEditor::layoutChanged, this,
-            [this] { m_palette->setEnabled(m_editor.canAddControls()); });
+    connect(&m_editor, &LayoutEditor::layoutChanged, this, &ReportDesigner::layoutChanged);
     connect(&m_editor.undoStack(), &QUndoStack::cleanChanged, this,
             &ReportDesigner::updateFileLabel);
     restoreWindow();
+    layoutChanged();
     selectionChanged();
     updateRecentFiles();
     updateFileLabel();
@@ -116,10 +125,9 @@ ReportDesigner::ReportDesigner(Report& report, QWidget* parent)
 ReportDesigner::~ReportDesigner() = default;
 
 void ReportDesigner::createActions() {
-    QUndoStack& stack = m_editor.undoStack();
-    m_undoAction = named(stack.createUndoAction(this, u"Desfazer"_s), u"actUndo"_s);
+    m_undoAction = historyAction(u"Desfazer"_s, u"actUndo"_s, false);
     m_undoAction->setShortcut(QKeySequence::Undo);
-    m_redoAction = named(stack.createRedoAction(this, u"Refazer"_s), u"actRedo"_s);
+    m_redoAction = historyAction(u"Refazer"_s, u"actRedo"_s, true);
     // Ctrl+Y everywhere, besides the system's own key; a key listed twice would trigger nothing.
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
     redoKeys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_Y));
@@ -128,9 +136,12 @@ void ReportDesigner::createActions() {
     m_deleteAction = named(new QAction(u"Excluir"_s, this), u"actDelete"_s);
     m_deleteAction->setShortcut(QKeySequence::Delete);
     connect(m_deleteAction, &QAction::triggered, &m_editor, &LayoutEditor::deleteSelection);
+    m_frontAction = named(new QAction(u"Trazer para a frente"_s, this), u"actBringToFront"_s);
+    connect(m_frontAction, &QAction::triggered, &m_editor, &LayoutEditor::bringSelectionToFront);
+    m_backAction = named(new QAction(u"Enviar para trás"_s, this), u"actSendToBack"_s);
+    connect(m_backAction, &QAction::triggered, &m_editor, &LayoutEditor::sendSelectionToBack);
     m_selectAllAction = named(new QAction(u"Selecionar tudo"_s, this), u"actSelectAll"_s);
     m_selectAllAction->setShortcut(QKeySequence::SelectAll);
-    m_selectAllAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(m_selectAllAction, &QAction::triggered, this,
             [this] { m_editor.select(m_editor.controlNames()); });
     m_printAction = named(new QAction(u"Imprimir..."_s, this), u"actPrint"_s);
@@ -138,6 +149,21 @@ void ReportDesigner::createActions() {
     connect(m_printAction, &QAction::triggered, this, &ReportDesigner::printLabels);
     m_exportAction = named(new QAction(u"Exportar PDF..."_s, this), u"actExportPdf"_s);
     connect(m_exportAction, &QAction::triggered, this, &ReportDesigner::exportPdf);
+}
+
+QAction* ReportDesigner::historyAction(const QString& text, const QString& objectName, bool redo) {
+    // A fixed text, so that the tool bar keeps its place; what it would undo goes in the tip.
+    QUndoStack& stack = m_editor.undoStack();
+    QAction* action = named(new QAction(text, this), objectName);
+    action->setEnabled(false);
+    connect(action, &QAction::triggered, &stack, redo ? &QUndoStack::redo : &QUndoStack::undo);
+    connect(&stack, redo ? &QUndoStack::canRedoChanged : &QUndoStack::canUndoChanged, action,
+            &QAction::setEnabled);
+    connect(&stack, redo ? &QUndoStack::redoTextChanged : &QUndoStack::undoTextChanged, action,
+            [action, text](const QString& step) {
+                action->setToolTip(step.isEmpty() ? text : u"%1: %2"_s.arg(text, step));
+            });
+    return action;
 }
 
 void ReportDesigner::buildMenus() {
@@ -171,6 +197,9 @@ void ReportDesigner::buildMenus() {
     edit->addAction(m_redoAction);
     edit->addSeparator();
     edit->addAction(m_deleteAction);
+    edit->addAction(m_frontAction);
+    edit->addAction(m_backAction);
+    edit->addSeparator();
     edit->addAction(m_selectAllAction);
     layout()->setMenuBar(menuBar);
 }
@@ -178,13 +207,20 @@ void ReportDesigner::buildMenus() {
 QWidget* ReportDesigner::buildDesignPage() {
     auto* page = new QWidget;
     page->setObjectName(u"tshDesign"_s);
+    m_surface = new DesignSurface(m_editor);
+    m_surface->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_surface->addActions({m_deleteAction, m_frontAction, m_backAction, m_selectAllAction});
+    connect(m_surface, &DesignSurface::controlAdded, this, &ReportDesigner::controlAdded);
+    connect(m_surface, &DesignSurface::controlActivated, this,
+            [this] { m_controlPanel->editContent(); });
+    connect(m_surface, &DesignSurface::pointerMoved, this, &ReportDesigner::showPointer);
+
     auto* toolBar = new QToolBar(page);
     toolBar->setObjectName(u"designToolBar"_s);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     toolBar->addAction(m_undoAction);
     toolBar->addAction(m_redoAction);
     toolBar->addSeparator();
-    m_surface = new DesignSurface(m_editor);
     buildPalette(toolBar);
     toolBar->addSeparator();
     toolBar->addAction(m_deleteAction);
@@ -192,7 +228,22 @@ QWidget* ReportDesigner::buildDesignPage() {
     toolBar->addWidget(new QLabel(u" Zoom "_s, toolBar));
     toolBar->addWidget(buildZoomBox());
 
+    auto* splitter = new QSplitter(Qt::Horizontal, page);
+    splitter->addWidget(new DesignArea(m_surface));
+    splitter->addWidget(buildProperties());
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setCollapsible(0, false);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(toolBar);
+    layout->addWidget(splitter, 1);
+    return page;
+}
+
+QWidget* ReportDesigner::buildProperties() {
     m_reportPanel = new ReportPanel(m_editor);
+    connect(m_reportPanel, &ReportPanel::rejected, this, &ReportDesigner::showMessage);
     m_controlPanel = new ControlPanel(m_editor);
     m_controlPanel->setPictureChooser([this] {
         const QString path =
@@ -211,40 +262,26 @@ QWidget* ReportDesigner::buildDesignPage() {
     m_properties->addWidget(m_reportPanel);
     m_properties->addWidget(m_controlPanel);
     m_properties->addWidget(m_selectionLabel);
-    connect(m_reportPanel, &ReportPanel::rejected, this, &ReportDesigner::showMessage);
-    auto* propertiesArea = new QScrollArea;
-    propertiesArea->setObjectName(u"propertiesArea"_s);
-    propertiesArea->setWidget(m_properties);
-    propertiesArea->setWidgetResizable(true);
-    propertiesArea->setMinimumWidth(340);
-    propertiesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Long choices ("Coluna por coluna (de cima para baixo)") must not widen the panel.
     for (QComboBox* combo : m_properties->findChildren<QComboBox*>()) {
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(8);
     }
+    auto* area = new QScrollArea;
+    area->setObjectName(u"propertiesArea"_s);
+    area->setWidget(m_properties);
+    area->setWidgetResizable(true);
+    area->setMinimumWidth(340);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return area;
+}
 
-    auto* splitter = new QSplitter(Qt::Horizontal, page);
-    splitter->addWidget(new DesignArea(m_surface));
-    splitter->addWidget(propertiesArea);
-    splitter->setStretchFactor(0, 1);
-    splitter->setStretchFactor(1, 0);
-    splitter->setCollapsible(0, false);
-
-    connect(m_surface, &DesignSurface::controlAdded, this, &ReportDesigner::controlAdded);
-    connect(m_surface, &DesignSurface::pointerMoved, this,
-            [this](std::optional<BandKind> band, QPoint at) {
-                const Units units = m_report.units();
-                m_positionLabel->setText(band ? u"%1: %2 × %3"_s.arg(bandDisplayName(*band),
-                                                                     formatLength(at.x(), units),
-                                                                     formatLength(at.y(), units))
-                                              : QString());
-            });
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(toolBar);
-    layout->addWidget(splitter, 1);
-    return page;
+void ReportDesigner::showPointer(std::optional<BandKind> band, QPoint at) {
+    const Units units = m_report.units();
+    m_positionLabel->setText(band ? u"%1: %2 × %3"_s.arg(bandDisplayName(*band),
+                                                         formatLength(at.x(), units),
+                                                         formatLength(at.y(), units))
+                                  : QString());
 }
 
 void ReportDesigner::buildPalette(QToolBar* toolBar) {
@@ -270,8 +307,12 @@ void ReportDesigner::buildPalette(QToolBar* toolBar) {
         action->setCheckable(true);
         action->setToolTip(u"Incluir %1: clique ou arraste na banda Detalhe"_s.arg(
             controlKindName(kind).toLower()));
-        connect(action, &QAction::triggered, this,
-                [this, kind] { m_surface->setPendingKind(kind); });
+        connect(action, &QAction::triggered, this, [this, kind] {
+            m_surface->setPendingKind(kind);
+            m_pages->setCurrentIndex(0);
+            showMessage(u"Clique ou arraste na banda Detalhe para incluir: %1. Esc desiste."_s.arg(
+                controlKindName(kind)));
+        });
         toolBar->addAction(action);
     }
     connect(m_surface, &DesignSurface::pendingKindCleared, this,
@@ -323,7 +364,7 @@ void ReportDesigner::showEvent(QShowEvent* event) {
     // What the handler set (the report's language) is no change of the operator's.
     m_editor.acceptCurrentLayout();
     if (m_pages->currentIndex() == 1)
-        pageChanged(1);
+        refreshPreview();
 }
 
 void ReportDesigner::keyPressEvent(QKeyEvent* event) {
@@ -349,17 +390,47 @@ void ReportDesigner::done(int result) {
 }
 
 void ReportDesigner::pageChanged(int index) {
+    updateEditActions();
     if (index != 1) {
         m_preview->clear();
         return;
     }
+    refreshPreview();
+}
+
+void ReportDesigner::refreshPreview() {
+    m_previewStale = false;
+    m_refreshing = true;
     reportErrors([this] { m_preview->refresh(); });
     m_editor.adoptOutsideChanges(u"Ajuste automático"_s);
+    m_refreshing = false;
+}
+
+void ReportDesigner::layoutChanged() {
+    m_palette->setEnabled(m_editor.canAddControls());
+    // A layout opened, undone or adjusted while the preview shows: the pages follow, once the
+    // change is over. What the preview's own run changed is in the pages already.
+    if (m_pages->currentIndex() != 1 || m_refreshing || m_previewStale)
+        return;
+    m_previewStale = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_previewStale && m_pages->currentIndex() == 1)
+            refreshPreview();
+    });
+}
+
+void ReportDesigner::updateEditActions() {
+    // The selection is not in sight on the preview page: nothing may act on it there.
+    const bool designing = m_pages->currentIndex() == 0;
+    const bool selected = designing && !m_editor.selection().isEmpty();
+    for (QAction* action : {m_deleteAction, m_frontAction, m_backAction})
+        action->setEnabled(selected);
+    m_selectAllAction->setEnabled(designing);
 }
 
 void ReportDesigner::selectionChanged() {
     const QStringList& selection = m_editor.selection();
-    m_deleteAction->setEnabled(!selection.isEmpty());
+    updateEditActions();
     if (selection.isEmpty()) {
         showProperties(m_reportPanel);
     } else if (selection.size() == 1) {
@@ -396,8 +467,6 @@ void ReportDesigner::newTemplate() {
         return;
     m_editor.replaceLayout(m_startingLayout);
     updateFileLabel();
-    if (m_pages->currentIndex() == 1)
-        pageChanged(1);
 }
 
 void ReportDesigner::openTemplate() {
@@ -427,8 +496,6 @@ bool ReportDesigner::openTemplateFile(const QString& path) {
     remember(path, true);
     updateFileLabel();
     showMessage(u"Modelo aberto: %1"_s.arg(QDir::toNativeSeparators(path)));
-    if (m_pages->currentIndex() == 1)
-        pageChanged(1);
     return true;
 }
 
@@ -547,7 +614,8 @@ void ReportDesigner::printLabels() {
     reportErrors([&] {
         try {
             const RunSummary summary = print(m_report, printer);
-            outcome = u"Etiquetas enviadas para a impressora: %1 página(s)."_s.arg(summary.pages);
+            outcome = u"Etiquetas enviadas para a impressora: %1 página(s)."_s.arg(summary.pages) +
+                      problemsNote(summary);
         } catch (const SilentAbort&) {
             outcome = u"Impressão cancelada."_s;
         }
@@ -567,7 +635,8 @@ void ReportDesigner::exportPdf() {
             const RunSummary summary = writePdf(m_report, path);
             remember(path, false);
             outcome = u"PDF gravado em %1: %2 página(s)."_s.arg(QDir::toNativeSeparators(path))
-                          .arg(summary.pages);
+                          .arg(summary.pages) +
+                      problemsNote(summary);
         } catch (const SilentAbort&) {
             outcome = u"Exportação cancelada."_s;
         }
@@ -576,8 +645,7 @@ void ReportDesigner::exportPdf() {
 }
 
 void ReportDesigner::afterRun(const QString& message) {
-    if (m_editor.adoptOutsideChanges(u"Ajuste automático"_s) && m_pages->currentIndex() == 1)
-        pageChanged(1);
+    m_editor.adoptOutsideChanges(u"Ajuste automático"_s);
     if (!message.isEmpty())
         showMessage(message);
 }

@@ -91,16 +91,22 @@ protected:
 
 private:
     void createActions();
+    QAction* historyAction(const QString& text, const QString& objectName, bool redo);
     QWidget* buildDesignPage();
+    QWidget* buildProperties();
     QWidget* buildPreviewPage();
     void buildMenus();
     void buildPalette(QToolBar* toolBar);
     QComboBox* buildZoomBox();
     void restoreWindow();
     void pageChanged(int index);
+    void refreshPreview();
+    void layoutChanged();
+    void updateEditActions();
     void selectionChanged();
     void showProperties(QWidget* panel);
     void controlAdded(const QString& name, ControlKind kind);
+    void showPointer(std::optional<BandKind> band, QPoint at);
     void updateRecentFiles();
     void updateFileLabel();
     bool saveTo(const QString& path);
@@ -137,9 +143,13 @@ private:
     QAction* m_undoAction;
     QAction* m_redoAction;
     QAction* m_deleteAction;
+    QAction* m_frontAction;
+    QAction* m_backAction;
     QAction* m_selectAllAction;
     QAction* m_printAction;
     QAction* m_exportAction;
+    bool m_refreshing = false;   // the preview is being laid out
+    bool m_previewStale = false; // a refresh of the preview is on its way
 };
 
 } // namespace plataforma::relatorio
