@@ -7,6 +7,8 @@
 #
 # Needs Debian 12; installs ffmpeg, xdotool, openbox and the X utilities it uses (as root or
 # through sudo). The test command does not need any of them.
+# The captions quote the windows' words with typographic quotation marks, on purpose.
+# shellcheck disable=SC1111
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RAIZ=$PWD
@@ -105,7 +107,7 @@ legenda "1. Carregue a lista de produtos: F3 ou “Carregar Lista (F3)”"
 apontar "$PRINCIPAL" 73 47
 sleep 1
 xdotool click 1
-ABRIR=$(janela "Abrir|Open")
+janela "Abrir|Open" >/dev/null
 sleep 1.5
 digitar "produtos.csv"
 tecla Return
