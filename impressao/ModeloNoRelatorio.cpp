@@ -7,13 +7,8 @@
 namespace impressao {
 
 void CarregarModeloEmbutido(plataforma::relatorio::Report& relatorio, int id) {
-    QString texto;
-    if (id >= PrimeiroModelo && id <= UltimoModelo) {
-        const auto chave = static_cast<quint8>(id);
-        modelos::ModeloHexTermico(chave, texto);
-        modelos::ModeloHexA4(chave, texto);
-        modelos::ModeloHexA4Extra(chave, texto);
-    }
+    const QString texto =
+        id >= PrimeiroModelo && id <= UltimoModelo ? modelos::ModeloHex(id) : QString();
     if (texto.isEmpty())
         throw plataforma::Exception(QStringLiteral("Modelo inexistente: %1. Os modelos vão de %2 a "
                                                    "%3.")

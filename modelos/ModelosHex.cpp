@@ -32,4 +32,21 @@ void ModeloHexA4Extra(quint8 id, QString& texto) {
     }
 }
 
+QString ModeloHex(int id) {
+    QString texto;
+    // The stores are keyed by a byte: a wider id must not wrap onto another.
+    if (id < 0 || id > 255) {
+        return texto;
+    }
+    const auto byte = static_cast<quint8>(id);
+    ModeloHexTermico(byte, texto);
+    if (texto.isEmpty()) {
+        ModeloHexA4(byte, texto);
+    }
+    if (texto.isEmpty()) {
+        ModeloHexA4Extra(byte, texto);
+    }
+    return texto;
+}
+
 } // namespace modelos

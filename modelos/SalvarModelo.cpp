@@ -11,23 +11,6 @@ namespace modelos {
 
 namespace {
 
-QString textoDoModelo(int id) {
-    QString texto;
-    // The stores are keyed by a byte: a wider id must not wrap onto another.
-    if (id < 0 || id > 255) {
-        return texto;
-    }
-    const auto byte = static_cast<quint8>(id);
-    ModeloHexTermico(byte, texto);
-    if (texto.isEmpty()) {
-        ModeloHexA4(byte, texto);
-    }
-    if (texto.isEmpty()) {
-        ModeloHexA4Extra(byte, texto);
-    }
-    return texto;
-}
-
 // Unbuffered and in a loop: a short write is followed by one that fails with
 // the system's reason, which a buffered write at commit time would not report.
 bool gravarTudo(QSaveFile& destino, const QByteArray& bytes) {
@@ -45,7 +28,7 @@ bool gravarTudo(QSaveFile& destino, const QByteArray& bytes) {
 } // namespace
 
 void SalvarModelo(int id, const QString& arquivo) {
-    const QString texto = textoDoModelo(id);
+    const QString texto = ModeloHex(id);
     if (texto.isEmpty()) {
         return;
     }
