@@ -3,13 +3,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DETIQUETAS_BENCH=ON >/dev/null
-alvos=$(grep -ho '^etiquetas_bench([a-z_0-9]*' bench/CMakeLists.txt | sed 's/etiquetas_bench(//')
 export QT_QPA_PLATFORM=offscreen
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-for alvo in $alvos; do
+while read -r alvo; do
     cmake --build build/bench --parallel 2 --target "$alvo" >/dev/null
     echo "== $alvo"
-    "build/bench/bench/$alvo"
-done
+    "build/bench/bench/$alvo" </dev/null
+done <build/bench/alvos-bench.txt

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need.
 # Only what is missing is installed, so a prepared machine starts at once.
+#   scripts/dependencias.sh          what building, running and testing need
+#   scripts/dependencias.sh video    that, and what recording the help video needs
 set -euo pipefail
 
 pacotes=(
@@ -10,6 +12,9 @@ pacotes=(
     xauth xvfb poppler-utils zbar-tools
     cups printer-driver-cups-pdf
 )
+if [ "${1:-}" = video ]; then
+    pacotes+=(ffmpeg xdotool openbox x11-utils x11-xserver-utils)
+fi
 
 faltando=()
 for p in "${pacotes[@]}"; do

@@ -5,8 +5,8 @@
 #
 #   scripts/gravar-video-ajuda.sh [OUTPUT]     (default: ajuda/video-ajuda.webm)
 #
-# Needs Debian 12; installs ffmpeg, xdotool, openbox and the X utilities it uses (as root or
-# through sudo). The test command does not need any of them.
+# Needs Debian 12; installs ffmpeg, xdotool, openbox and the X utilities it uses through the
+# project's dependency script (as root or through sudo). The test command needs none of them.
 # The captions quote the windows' words with typographic quotation marks, on purpose.
 # shellcheck disable=SC1111
 set -euo pipefail
@@ -18,19 +18,7 @@ LARGURA=1280
 ALTURA=800
 
 # --- what the recording needs ----------------------------------------------------------------
-pacotes=(ffmpeg xdotool openbox x11-utils x11-xserver-utils xvfb fonts-liberation2)
-faltando=()
-for pacote in "${pacotes[@]}"; do
-    dpkg-query -W -f='${Status}' "$pacote" 2>/dev/null | grep -q "install ok installed" ||
-        faltando+=("$pacote")
-done
-if ((${#faltando[@]})); then
-    sudo=""
-    [[ $(id -u) -eq 0 ]] || sudo=sudo
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        "${faltando[@]}" >/dev/null
-fi
+scripts/dependencias.sh video
 
 cmake -S . -B build/video -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/video --parallel 2 --target etiquetas >/dev/null
