@@ -9,6 +9,8 @@ pacotes=(
     fonts-liberation2 qt6-translations-l10n
     xauth xvfb poppler-utils zbar-tools
     cups printer-driver-cups-pdf
+    librsvg2-bin dpkg-dev file
+    desktop-file-utils shared-mime-info groff-base
 )
 
 faltando=()
