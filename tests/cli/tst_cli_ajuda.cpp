@@ -2,6 +2,7 @@
 // does not know.
 #include "tests/apoio/Execucao.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -50,7 +51,7 @@ void TesteCliAjuda::ajudaGeral() {
     QCOMPARE(e.erro, QString());
     QVERIFY(e.saida.startsWith(u"Uso: etiquetas-cli COMANDO [ARGUMENTOS]\n"_s));
     for (const QString& comando : Comandos) {
-        QVERIFY2(e.saida.contains(u"\n  etiquetas-cli %1 "_s.arg(comando)),
+        QVERIFY2(e.saida.contains(QRegularExpression(u"\n +etiquetas-cli %1 "_s.arg(comando))),
                  qPrintable(u"sem exemplo de "_s + comando));
         for (const QString& opcao : Opcoes[comando])
             QVERIFY2(e.saida.contains(opcao), qPrintable(opcao));

@@ -70,6 +70,12 @@ void TestePacote::initTestCase() {
     m_raiz.setPath(m_pasta.filePath(u"raiz"_s));
     const Execucao extrair = executarPrograma(u"dpkg-deb"_s, {u"-x"_s, m_deb, m_raiz.path()});
     QVERIFY2(extrair.codigo == 0, qPrintable(extrair.erro));
+    // The desktop reads the installed data: the file types among them.
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(instalado(u"usr/share"_s)));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_pasta.filePath(u"vazio"_s)));
+    const Execucao tipos =
+        executarPrograma(u"update-mime-database"_s, {instalado(u"usr/share/mime"_s)});
+    QVERIFY2(tipos.codigo == 0 && tipos.erro.isEmpty(), qPrintable(tipos.erro));
 }
 
 // Exactly the programs and their files: no test program, no build tool, nothing left out.
@@ -146,14 +152,6 @@ void TestePacote::tipoDeArquivo() {
     QFETCH(QString, nome);
     QFETCH(QByteArray, conteudo);
     QFETCH(bool, modelo);
-    static const bool preparado = [this] {
-        const Execucao cache =
-            executarPrograma(u"update-mime-database"_s, {instalado(u"usr/share/mime"_s)});
-        qputenv("XDG_DATA_DIRS", QFile::encodeName(instalado(u"usr/share"_s)));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(m_pasta.filePath(u"vazio"_s)));
-        return cache.codigo == 0 && cache.erro.isEmpty();
-    }();
-    QVERIFY(preparado);
     const QString arquivo = m_pasta.filePath(u"tipos/"_s + nome);
     QVERIFY(QDir().mkpath(QFileInfo(arquivo).path()));
     if (conteudo.isEmpty()) {
