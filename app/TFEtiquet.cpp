@@ -17,6 +17,7 @@
 #include "plataforma/ErrorBox.h"
 #include "plataforma/SpinEdit.h"
 #include "plataforma/relatorio/designer/widgets/ReportDesigner.h"
+#include "util/ArquivoDoPrograma.h"
 
 #include <QApplication>
 #include <QDir>
@@ -130,6 +131,11 @@ TFEtiquet::TFEtiquet(QWidget* parent)
     // A typed name comes back as typed, whether or not such a file exists.
     OpenDialog1->setFileMode(QFileDialog::AnyFile);
     OpenDialog1->setNameFilter(QStringLiteral("csv (*.csv)"));
+    // The sample list that ships with the program is one click away.
+    const QFileInfo exemplos(util::arquivoDoPrograma(QStringLiteral("exemplos")));
+    if (exemplos.isDir())
+        OpenDialog1->setSidebarUrls(OpenDialog1->sidebarUrls()
+                                    << QUrl::fromLocalFile(exemplos.absoluteFilePath()));
 
     m_relatorio.publicar(QStringLiteral("ppReport1PageRequest"),
                          [this](plataforma::relatorio::Report&) { ppReport1PageRequest(); });
@@ -249,7 +255,7 @@ void TFEtiquet::SpeedButton1Click() {
         [this](QWidget* hub) { MostrarDesigner(hub); });
 }
 
-void TFEtiquet::MostrarDesigner(QWidget* sobre) {
+plataforma::relatorio::ReportDesigner& TFEtiquet::designer() {
     if (!m_ppDesigner1) {
         m_ppDesigner1 = std::make_unique<plataforma::relatorio::ReportDesigner>(ppReport1(), this);
         m_ppDesigner1->setShowHandler(
@@ -257,11 +263,24 @@ void TFEtiquet::MostrarDesigner(QWidget* sobre) {
         m_ppDesigner1->setCustomSaveHandler(
             [this](plataforma::relatorio::Report&) { ppDesigner1CustomSaveDoc(); });
     }
+    return *m_ppDesigner1;
+}
+
+void TFEtiquet::MostrarDesigner(QWidget* sobre) {
     // The window manager keeps a dialog above the window it belongs to: the hub, here, rather
     // than the main window behind it.
-    m_ppDesigner1->winId();
+    designer().winId();
     m_ppDesigner1->windowHandle()->setTransientParent(sobre->windowHandle());
     m_ppDesigner1->exec();
+}
+
+void TFEtiquet::AbrirModelo(const QString& arquivo) {
+    // No list is behind a template opened this way: the batch is empty, and the designer shows
+    // each data field by its name.
+    MemTable3().open();
+    const auto descartarLote = qScopeGuard([this] { MemTable3().close(); });
+    if (designer().openTemplateFile(arquivo))
+        MostrarDesigner(this);
 }
 
 void TFEtiquet::ppDesigner1Show() {

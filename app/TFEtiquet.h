@@ -47,6 +47,9 @@ public:
     plataforma::relatorio::ReportDesigner* ppDesigner1() const { return m_ppDesigner1.get(); }
     // Shows the designer modally, above the window given (the print hub).
     void MostrarDesigner(QWidget* sobre);
+    // Opens a template file in the designer over an empty batch, as when the operator opens
+    // the file from the file manager; a file that is no template is refused in a message.
+    void AbrirModelo(const QString& arquivo);
 
 public slots:
     void bRestaurarListaClick();
@@ -71,6 +74,7 @@ private:
     void criarGrade(QWidget* pagina);
     void criarGrupoImpressao(QWidget* pagina);
     void FormShow();
+    plataforma::relatorio::ReportDesigner& designer();
 
     QTabWidget* pc;
     QWidget* TabSheet1;

@@ -1,6 +1,10 @@
 #include "TFEtiquet.h"
 #include "plataforma/Application.h"
 
+#include <QFileInfo>
+#include <QIcon>
+#include <QTimer>
+
 namespace {
 
 // The first argument without the blanks and control characters around it, in
@@ -18,12 +22,20 @@ QString palavraDeInicio(const QStringList& argumentos) {
 
 int main(int argc, char** argv) {
     plataforma::Application app(argc, argv);
+    // The menu entry and the icon that the package installs.
+    QGuiApplication::setDesktopFileName(QStringLiteral("etiquetas"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("etiquetas")));
     TFEtiquet FEtiquet;
     // The store system starts the program this way to check that it runs:
     // the window is built, nothing is shown, and the answer is success.
     if (palavraDeInicio(QCoreApplication::arguments()) == QLatin1String("SELPRODLISTA"))
         return 0;
     FEtiquet.show();
+    // A template file opened from the file manager goes straight to the designer, once the
+    // main window is up behind it.
+    const QString arquivo = QCoreApplication::arguments().value(1);
+    if (QFileInfo(arquivo).isFile())
+        QTimer::singleShot(0, &FEtiquet, [&FEtiquet, arquivo] { FEtiquet.AbrirModelo(arquivo); });
     QApplication::exec();
     return 0;
 }

@@ -83,9 +83,7 @@ bool usoValido(const std::optional<Opcoes>& opcoes) {
 } // namespace
 
 int ComandoImprimir(const QStringList& argumentos) {
-    const std::optional<Opcoes> opcoes =
-        lerOpcoes(argumentos, {u"--modelo"_s, u"--pdf"_s, u"--impressora"_s, u"--hoje"_s},
-                  {u"--autoajuste"_s});
+    const std::optional<Opcoes> opcoes = lerOpcoes(argumentos, opcoesDe(u"imprimir"));
     if (!usoValido(opcoes))
         return SaidaUsoIncorreto;
     const std::optional<plataforma::Date> hoje = lerHoje(*opcoes);

@@ -1,6 +1,7 @@
 // etiquetas-cli lista ARQUIVO: loads a product list as the main window does
 // and prints it as the grid shows it, one row a line, cells separated by TAB.
 #include "cli/Comandos.h"
+#include "cli/Opcoes.h"
 #include "cli/Saida.h"
 #include "lista/CarregarLista.h"
 #include "lista/ColunasProdutos.h"
@@ -28,14 +29,16 @@ QString tabelaComoTexto(const MemTable& MemTable2) {
 } // namespace
 
 int ComandoLista(const QStringList& argumentos) {
-    if (argumentos.size() != 1)
+    const std::optional<Opcoes> opcoes = lerOpcoes(argumentos, opcoesDe(u"lista"));
+    if (!opcoes || opcoes->posicionais.size() != 1)
         return SaidaUsoIncorreto;
+    const QString& arquivo = opcoes->posicionais[0];
     MemTable MemTable2;
     lista::DefinirCamposProdutos(MemTable2);
     try {
-        lista::CarregarLista(MemTable2, argumentos[0]);
+        lista::CarregarLista(MemTable2, arquivo);
     } catch (const plataforma::Exception& erro) {
-        imprimirErro(QStringLiteral("%1: %2\n").arg(argumentos[0], erro.message()));
+        imprimirErro(QStringLiteral("%1: %2\n").arg(arquivo, erro.message()));
         return SaidaFalha;
     }
     imprimir(tabelaComoTexto(MemTable2));

@@ -41,7 +41,7 @@ void imprimirTabela(const MemTable& MemTable3) {
 } // namespace
 
 int ComandoLote(const QStringList& argumentos) {
-    const std::optional<Opcoes> opcoes = lerOpcoes(argumentos, {QStringLiteral("--hoje")});
+    const std::optional<Opcoes> opcoes = lerOpcoes(argumentos, opcoesDe(u"lote"));
     if (!opcoes || opcoes->posicionais.size() != 1)
         return SaidaUsoIncorreto;
     const std::optional<plataforma::Date> hoje = lerHoje(*opcoes);

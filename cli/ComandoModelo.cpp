@@ -2,6 +2,7 @@
 // catalogue's "Salvar" does, without asking before replacing a file.
 // etiquetas-cli modelo --texto ARQUIVO: shows what a template file holds.
 #include "cli/Comandos.h"
+#include "cli/Opcoes.h"
 #include "cli/Saida.h"
 #include "modelos/SalvarModelo.h"
 #include "modelos/fluxo/Descricao.h"
@@ -53,11 +54,11 @@ int salvar(const QString& id, const QString& arquivo) {
 } // namespace
 
 int ComandoModelo(const QStringList& argumentos) {
-    if (argumentos.size() != 2) {
+    const std::optional<Opcoes> opcoes = lerOpcoes(argumentos, opcoesDe(u"modelo"));
+    if (!opcoes)
         return SaidaUsoIncorreto;
-    }
-    if (argumentos[0] == QLatin1StringView("--texto")) {
-        return mostrarArquivo(argumentos[1]);
-    }
-    return salvar(argumentos[0], argumentos[1]);
+    const QStringList& posicionais = opcoes->posicionais;
+    if (opcoes->chaves.contains(QStringLiteral("--texto")))
+        return posicionais.size() == 1 ? mostrarArquivo(posicionais[0]) : SaidaUsoIncorreto;
+    return posicionais.size() == 2 ? salvar(posicionais[0], posicionais[1]) : SaidaUsoIncorreto;
 }

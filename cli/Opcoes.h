@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/Ajuda.h"
+
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -15,5 +17,4 @@ struct Opcoes {
 
 // Splits arguments by the options a subcommand knows. On an unknown option, a missing value or
 // an option given twice it says why on stderr and gives nothing.
-std::optional<Opcoes> lerOpcoes(const QStringList& argumentos, const QStringList& comValor,
-                                const QStringList& semValor = {});
+std::optional<Opcoes> lerOpcoes(const QStringList& argumentos, std::span<const Opcao> conhecidas);

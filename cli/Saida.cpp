@@ -17,5 +17,9 @@ void imprimir(const QString& texto) {
 }
 
 void imprimirErro(const QString& texto) {
+    escrever(stderr, QStringLiteral("etiquetas-cli: ") + texto);
+}
+
+void imprimirNoErro(const QString& texto) {
     escrever(stderr, texto);
 }

@@ -1,49 +1,53 @@
 // etiquetas-cli: the program's core without windows, one subcommand a call.
 #include "cli/Comandos.h"
 #include "cli/Saida.h"
+#include "cli/TextoDeAjuda.h"
 
 #include <QGuiApplication>
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 struct Subcomando {
     const char* nome;
     int (*executar)(const QStringList&);
-    const char* uso;
 };
 
 const Subcomando Subcomandos[] = {
-    {"lista", ComandoLista,
-     "  lista ARQUIVO              mostra a lista de produtos do ARQUIVO como a grade a mostra\n"},
-    {"lote", ComandoLote,
-     "  lote ARQUIVO [--hoje DD/MM/AAAA]\n"
-     "                             mostra as etiquetas que a lista de produtos do ARQUIVO gera\n"},
-    {"imprimir", ComandoImprimir,
-     "  imprimir ARQUIVO --modelo ID|MODELO.rtm (--pdf SAIDA.pdf | --impressora NOME)\n"
-     "           [--hoje DD/MM/AAAA] [--autoajuste]\n"
-     "                             imprime as etiquetas da lista do ARQUIVO com o modelo ID\n"
-     "                             (1 a 23) ou o arquivo MODELO.rtm, num PDF ou numa impressora;\n"
-     "                             --autoajuste responde Sim ao ajuste da altura da página\n"},
-    {"modelo", ComandoModelo,
-     "  modelo ID ARQUIVO          grava o modelo de etiqueta ID (1 a 23) no ARQUIVO\n"
-     "  modelo --texto ARQUIVO     mostra os objetos de um arquivo de modelo (.rtm)\n"},
+    {"lista", ComandoLista},
+    {"lote", ComandoLote},
+    {"imprimir", ComandoImprimir},
+    {"modelo", ComandoModelo},
 };
 
-void mostrarUso() {
-    QString uso = QStringLiteral("Uso: etiquetas-cli COMANDO [ARGUMENTOS]\nComandos:\n");
+int executarSubcomando(const QString& nome, const QStringList& argumentos) {
     for (const Subcomando& subcomando : Subcomandos) {
-        uso += QString::fromUtf8(subcomando.uso);
+        if (nome != QLatin1StringView(subcomando.nome))
+            continue;
+        if (argumentos.contains(u"--help"_s)) {
+            imprimir(ajudaDoComando(*ajudaDe(nome)));
+            return SaidaOk;
+        }
+        return subcomando.executar(argumentos);
     }
-    imprimirErro(uso);
+    imprimirErro(nome.startsWith(u"--"_s) ? u"Opção desconhecida: %1\n"_s.arg(nome)
+                                          : u"Comando desconhecido: \"%1\"\n"_s.arg(nome));
+    return SaidaUsoIncorreto;
 }
 
 int executar(const QStringList& argumentos) {
-    for (const Subcomando& subcomando : Subcomandos) {
-        if (!argumentos.isEmpty() && argumentos.first() == QLatin1StringView(subcomando.nome)) {
-            return subcomando.executar(argumentos.mid(1));
-        }
+    if (argumentos.isEmpty())
+        return SaidaUsoIncorreto;
+    if (argumentos.first() == u"--help"_s) {
+        imprimir(ajudaGeral());
+        return SaidaOk;
     }
-    return SaidaUsoIncorreto;
+    if (argumentos.first() == u"--version"_s) {
+        imprimir(textoDeVersao());
+        return SaidaOk;
+    }
+    return executarSubcomando(argumentos.first(), argumentos.mid(1));
 }
 
 QtMessageHandler avisosDoQt = nullptr;
@@ -68,7 +72,7 @@ int main(int argc, char* argv[]) {
     const QGuiApplication aplicacao(argc, argv);
     const int saida = executar(QCoreApplication::arguments().mid(1));
     if (saida == SaidaUsoIncorreto) {
-        mostrarUso();
+        imprimirNoErro(textoDeUso());
     }
     return saida;
 }

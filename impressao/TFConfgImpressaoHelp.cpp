@@ -4,6 +4,7 @@
 #include "modelos/TFConfigImpressaoModelo.h"
 #include "plataforma/ErrorBox.h"
 #include "plataforma/Exception.h"
+#include "util/ArquivoDoPrograma.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -67,8 +68,7 @@ int TFConfgImpressaoHelp::AbrirConfigImpressao(MostrarDesigner ppDesigner1) {
 }
 
 QUrl TFConfgImpressaoHelp::EnderecoVideo() {
-    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                               QStringLiteral("/ajuda/index.html"));
+    return QUrl::fromLocalFile(util::arquivoDoPrograma(QStringLiteral("ajuda/index.html")));
 }
 
 TFConfgImpressaoHelp::TFConfgImpressaoHelp(MostrarDesigner ppDesigner1, QWidget* parent)

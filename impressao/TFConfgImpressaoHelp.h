@@ -28,7 +28,8 @@ public:
     // swallowed without a word.
     static int AbrirConfigImpressao(MostrarDesigner ppDesigner1);
 
-    // The help page that ships beside the executable.
+    // The help page that ships with the program: beside the executable in a build folder, in
+    // the program's data folder once installed.
     static QUrl EnderecoVideo();
 
     explicit TFConfgImpressaoHelp(MostrarDesigner ppDesigner1, QWidget* parent = nullptr);

@@ -11,6 +11,8 @@ pacotes=(
     fonts-liberation2 qt6-translations-l10n
     xauth xvfb poppler-utils zbar-tools
     cups printer-driver-cups-pdf
+    librsvg2-bin dpkg-dev file
+    desktop-file-utils shared-mime-info groff-base
 )
 if [ "${1:-}" = video ]; then
     pacotes+=(ffmpeg xdotool openbox x11-utils x11-xserver-utils)

@@ -31,6 +31,15 @@ void TesteAjuda::paginaAoLadoDoPrograma() {
     QVERIFY(inicio.startsWith("\x1A\x45\xDF\xA3"));
     QVERIFY(inicio.contains("webm"));
     QVERIFY(filme.size() < 3 * 1024 * 1024);
+
+    // Every file the page links to lies where the link points, the sample list among them.
+    auto links = QRegularExpression(QStringLiteral("href=\"([^\"]+)\"")).globalMatch(html);
+    QStringList destinos;
+    while (links.hasNext())
+        destinos << links.next().captured(1);
+    QVERIFY(destinos.contains(QStringLiteral("../exemplos/produtos.csv")));
+    for (const QString& destino : destinos)
+        QVERIFY2(QFileInfo::exists(ajuda.filePath(destino)), qPrintable(destino));
 }
 
 QTEST_GUILESS_MAIN(TesteAjuda)

@@ -1,31 +1,16 @@
 // etiquetas-cli run as a user runs it: exit codes, what it prints, what it writes.
 #include "modelos/ModelosHex.h"
 #include "modelos/fluxo/TextoHex.h"
+#include "tests/apoio/Execucao.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Execucao {
-    int codigo = -1;
-    QString saida;
-    QString erro;
-};
-
 Execucao executar(const QStringList& argumentos) {
-    QProcess processo;
-    processo.start(QStringLiteral(ETIQUETAS_CLI), argumentos);
-    Execucao execucao;
-    if (!processo.waitForFinished(60000) || processo.exitStatus() != QProcess::NormalExit) {
-        return execucao;
-    }
-    execucao.codigo = processo.exitCode();
-    execucao.saida = QString::fromUtf8(processo.readAllStandardOutput());
-    execucao.erro = QString::fromUtf8(processo.readAllStandardError());
-    return execucao;
+    return executarPrograma(QStringLiteral(ETIQUETAS_CLI), argumentos);
 }
 
 QByteArray conteudo(const QString& arquivo) {
@@ -95,10 +80,11 @@ void TesteCli::modeloInexistente() {
     const QString arquivo = m_pasta.filePath(QStringLiteral("inexistente.rtm"));
     const Execucao execucao = executar({QStringLiteral("modelo"), id, arquivo});
     QCOMPARE(execucao.codigo, 2);
-    QVERIFY2(
-        execucao.erro.startsWith(
-            QStringLiteral("Modelo inexistente: \"%1\". Os modelos vão de 1 a 23.\nUso: ").arg(id)),
-        qPrintable(execucao.erro));
+    QVERIFY2(execucao.erro.startsWith(
+                 QStringLiteral(
+                     "etiquetas-cli: Modelo inexistente: \"%1\". Os modelos vão de 1 a 23.\nUso: ")
+                     .arg(id)),
+             qPrintable(execucao.erro));
     QVERIFY(!QFile::exists(arquivo));
 }
 
@@ -107,7 +93,8 @@ void TesteCli::arquivoQueNaoSeGrava() {
     const Execucao execucao = executar({QStringLiteral("modelo"), QStringLiteral("1"), arquivo});
     QCOMPARE(execucao.codigo, 1);
     QCOMPARE(execucao.erro,
-             QStringLiteral("Cannot create file \"%1\". No such file or directory\n").arg(arquivo));
+             QStringLiteral("etiquetas-cli: Cannot create file \"%1\". No such file or directory\n")
+                 .arg(arquivo));
 }
 
 void TesteCli::textoDoModelo() {
@@ -153,9 +140,11 @@ void TesteCli::textoDeArquivoMalformado() {
         executar({QStringLiteral("modelo"), QStringLiteral("--texto"), arquivo});
     QCOMPARE(execucao.codigo, 1);
     QCOMPARE(execucao.saida, QString());
-    QCOMPARE(execucao.erro,
-             QStringLiteral("Invalid template stream at offset 11: 1 bytes follow the end of the "
-                            "stream\n"));
+    QCOMPARE(
+        execucao.erro,
+        QStringLiteral(
+            "etiquetas-cli: Invalid template stream at offset 11: 1 bytes follow the end of the "
+            "stream\n"));
 }
 
 void TesteCli::textoDeArquivoInexistente() {
@@ -163,26 +152,33 @@ void TesteCli::textoDeArquivoInexistente() {
     const Execucao execucao =
         executar({QStringLiteral("modelo"), QStringLiteral("--texto"), arquivo});
     QCOMPARE(execucao.codigo, 1);
-    QVERIFY2(execucao.erro.startsWith(QStringLiteral("Não foi possível abrir \"%1\"").arg(arquivo)),
+    QVERIFY2(execucao.erro.startsWith(
+                 QStringLiteral("etiquetas-cli: Não foi possível abrir \"%1\"").arg(arquivo)),
              qPrintable(execucao.erro));
 }
 
 void TesteCli::usoIncorreto_data() {
     QTest::addColumn<QStringList>("argumentos");
-    QTest::newRow("nada") << QStringList();
-    QTest::newRow("comando desconhecido") << QStringList{"modelos", "1", "x.rtm"};
-    QTest::newRow("modelo sem argumentos") << QStringList{"modelo"};
-    QTest::newRow("modelo sem arquivo") << QStringList{"modelo", "1"};
-    QTest::newRow("texto sem arquivo") << QStringList{"modelo", "--texto"};
-    QTest::newRow("argumento a mais") << QStringList{"modelo", "1", "a.rtm", "b.rtm"};
+    QTest::addColumn<QString>("motivo");
+    QTest::newRow("nada") << QStringList() << QString();
+    QTest::newRow("comando desconhecido") << QStringList{"modelos", "1", "x.rtm"}
+                                          << "etiquetas-cli: Comando desconhecido: \"modelos\"\n";
+    QTest::newRow("modelo sem argumentos") << QStringList{"modelo"} << QString();
+    QTest::newRow("modelo sem arquivo") << QStringList{"modelo", "1"} << QString();
+    QTest::newRow("texto sem arquivo") << QStringList{"modelo", "--texto"} << QString();
+    QTest::newRow("argumento a mais") << QStringList{"modelo", "1", "a.rtm", "b.rtm"} << QString();
+    QTest::newRow("texto com dois arquivos")
+        << QStringList{"modelo", "--texto", "a.rtm", "b.rtm"} << QString();
 }
 
 void TesteCli::usoIncorreto() {
     QFETCH(QStringList, argumentos);
+    QFETCH(QString, motivo);
     const Execucao execucao = executar(argumentos);
     QCOMPARE(execucao.codigo, 2);
     QCOMPARE(execucao.saida, QString());
-    QVERIFY2(execucao.erro.startsWith(QStringLiteral("Uso: etiquetas-cli COMANDO [ARGUMENTOS]\n")),
+    QVERIFY2(execucao.erro.startsWith(motivo +
+                                      QStringLiteral("Uso: etiquetas-cli COMANDO [ARGUMENTOS]\n")),
              qPrintable(execucao.erro));
     QVERIFY(execucao.erro.contains(QStringLiteral("modelo --texto ARQUIVO")));
 }

@@ -1,9 +1,9 @@
 // etiquetas-cli lote and imprimir, run as a user runs them.
 #include "modelos/fluxo/Construtor.h"
 #include "modelos/fluxo/Escritor.h"
+#include "tests/apoio/Execucao.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,22 +11,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Execucao {
-    int codigo = -1;
-    QString saida;
-    QString erro;
-};
-
 Execucao executar(const QStringList& argumentos) {
-    QProcess processo;
-    processo.start(QStringLiteral(ETIQUETAS_CLI), argumentos);
-    Execucao execucao;
-    if (!processo.waitForFinished(120000) || processo.exitStatus() != QProcess::NormalExit)
-        return execucao;
-    execucao.codigo = processo.exitCode();
-    execucao.saida = QString::fromUtf8(processo.readAllStandardOutput());
-    execucao.erro = QString::fromUtf8(processo.readAllStandardError());
-    return execucao;
+    return executarPrograma(QStringLiteral(ETIQUETAS_CLI), argumentos);
 }
 
 const QByteArray Cabecalho = "CODIGO;DESCRICAO;FABRICANTE;COD_BARRAS;PRECO;PRECO_DESCONTO;"
@@ -110,7 +96,8 @@ private slots:
         QCOMPARE(e.saida, u"Etiquetas: 3. Páginas: 1.\n"_s);
         const QStringList problemas = e.erro.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(problemas.size(), 1);
-        QVERIFY2(problemas[0].startsWith(u"Linha 3, ppDBBarCode1: "_s), qPrintable(e.erro));
+        QVERIFY2(problemas[0].startsWith(u"etiquetas-cli: Linha 3, ppDBBarCode1: "_s),
+                 qPrintable(e.erro));
         QVERIFY2(problemas[0].contains(u"123"_s), qPrintable(e.erro));
         QVERIFY(QFile(pdf).size() > 0);
     }
@@ -133,7 +120,8 @@ private slots:
         QCOMPARE(e.codigo, autoajuste ? 0 : 1);
         QCOMPARE(QFile::exists(pdf), autoajuste);
         const QString alerta =
-            u"Falha na impressão.\n\nO tamanho do conteúdo a ser impresso excede a altura da "
+            u"etiquetas-cli: Falha na impressão.\n\nO tamanho do conteúdo a ser impresso excede a "
+            u"altura da "
             "página. Favor verifique o posicionamento dos componentes ou aplique o ajuste "
             "automático.\n"_s;
         QCOMPARE(e.erro.startsWith(alerta), !autoajuste);
@@ -183,7 +171,7 @@ private slots:
         QVERIFY(!e.erro.isEmpty());
         QVERIFY(!e.erro.startsWith(u"Uso:"_s));
         if (!mensagem.isEmpty())
-            QCOMPARE(e.erro, mensagem);
+            QCOMPARE(e.erro, u"etiquetas-cli: "_s + mensagem);
         QVERIFY(!QFile::exists(saida(u"x.pdf"_s)));
     }
 
@@ -224,7 +212,8 @@ private slots:
         const Execucao e = executar(argumentos);
         QCOMPARE(e.codigo, 2);
         QCOMPARE(e.saida, QString());
-        QVERIFY2(e.erro.startsWith(motivo + u"Uso: etiquetas-cli COMANDO [ARGUMENTOS]\n"_s),
+        const QString mensagem = motivo.isEmpty() ? QString() : u"etiquetas-cli: "_s + motivo;
+        QVERIFY2(e.erro.startsWith(mensagem + u"Uso: etiquetas-cli COMANDO [ARGUMENTOS]\n"_s),
                  qPrintable(e.erro));
         QVERIFY(e.erro.contains(u"  imprimir ARQUIVO --modelo ID|MODELO.rtm"_s));
     }

@@ -4,9 +4,12 @@
 #include "tests/apoio/ModalAnswer.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -268,6 +271,13 @@ void TesteConfigImpressao::modelosAbreOCatalogo() {
 }
 
 void TesteConfigImpressao::duvidasAbreAPaginaDeAjuda() {
+    // In a build folder the page lies beside the executable.
+    const QDir ajuda(QCoreApplication::applicationDirPath() + "/ajuda");
+    QVERIFY(ajuda.mkpath(QStringLiteral(".")));
+    const auto limpar = qScopeGuard([ajuda] { QDir(ajuda).removeRecursively(); });
+    QFile pagina(ajuda.filePath(QStringLiteral("index.html")));
+    QVERIFY(pagina.open(QIODevice::WriteOnly));
+    pagina.close();
     Navegador navegador;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &navegador, "abrir");
     QTest::mouseClick(controle(QStringLiteral("btnVideo")), Qt::LeftButton);
