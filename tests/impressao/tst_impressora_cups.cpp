@@ -14,6 +14,19 @@ namespace {
 
 const QString Fila = u"etiquetas-teste"_s;
 
+const QByteArray Lista = "CODIGO;DESCRICAO;FABRICANTE;COD_BARRAS;PRECO;PRECO_DESCONTO;"
+                         "PRECO_PROMOCAO;DESCONTO;QTDE;VALIDADE_PROMOCAO\r\n"
+                         "1;Dipirona;Lab;7891000315507;12.50;0;0;0;10;\r\n"
+                         "2;Paracetamol;Lab;7896234000120;8.75;0;0;0;10;\r\n"
+                         "3;Ibuprofeno;Lab;7893456000785;23.40;0;0;0;10;\r\n";
+
+// A printer that takes the job's bytes and then breaks down.
+const QByteArray BackendQueFalha = "#!/bin/sh\n"
+                                   "[ $# -eq 0 ] && exit 0\n"
+                                   "cat ${6:+\"$6\"} > /dev/null\n"
+                                   "echo 'ERROR: sem papel' >&2\n"
+                                   "exit 1\n";
+
 // The job's file once the backend has written it whole; empty after the wait.
 QString esperarArquivo(const QString& caminho, int segundos) {
     const QDeadlineTimer prazo(segundos * 1000);
@@ -34,6 +47,14 @@ private:
     CupsPrivado m_cups;
     int m_trabalhos = 0;
 
+    QString escreverLista() {
+        const QString arquivo = m_cups.caminho(u"lista.csv"_s);
+        QFile csv(arquivo);
+        if (!csv.open(QIODevice::WriteOnly) || csv.write(Lista) != Lista.size())
+            qFatal("a lista não pôde ser escrita");
+        return arquivo;
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY2(m_cups.iniciar(), qPrintable(m_cups.erro()));
@@ -41,6 +62,66 @@ private slots:
     }
 
     void cleanupTestCase() { m_cups.parar(); }
+
+    // The job counts only when the scheduler took it: a queue that refuses jobs or does not
+    // exist fails with the scheduler's reason and no job; a stopped queue holds the job (a
+    // warning says so) and a printer that fails after the job was spooled is the printer's
+    // business, not the run's.
+    void respostaDoSpooler_data() {
+        QTest::addColumn<QString>("preparo"); // how the queue is put in its state
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QString>("saida"); // pattern of standard output
+        QTest::addColumn<QString>("erro");  // pattern of standard error
+        const QString enviado =
+            u"^Etiquetas: 30\\. Páginas: 2\\.\nTrabalho \\d+ enviado para %1\n$"_s.arg(Fila);
+        QTest::newRow("fila que recusa trabalhos")
+            << u"recusar"_s << 1 << u"^$"_s
+            << u"^A impressora \"%1\" não está aceitando trabalhos: Trocando o rolo\\.\n$"_s.arg(
+                   Fila);
+        QTest::newRow("fila inexistente")
+            << u"remover"_s << 1 << u"^$"_s
+            << u"^Impressora não encontrada: \"%1\"\\.\n$"_s.arg(Fila);
+        QTest::newRow("fila pausada")
+            << u"pausar"_s << 0 << enviado
+            << u"^A impressora \"%1\" está pausada \\(Trocando o rolo\\): o trabalho espera "
+               u"nela até que seja retomada\\.\n$"_s.arg(Fila);
+        QTest::newRow("impressora falha depois do spool") << u"falhar"_s << 0 << enviado << u"^$"_s;
+    }
+    void respostaDoSpooler() {
+        QFETCH(QString, preparo);
+        QFETCH(int, codigo);
+        QFETCH(QString, saida);
+        QFETCH(QString, erro);
+        const QString trabalho = m_cups.caminho(u"trabalho-%1.pdf"_s.arg(++m_trabalhos));
+        QVERIFY(m_cups.instalarBackend(u"falha"_s, BackendQueFalha));
+        const QString dispositivo =
+            preparo == u"falhar"_s ? u"falha:/"_s : u"captura:"_s + trabalho;
+        QVERIFY2(m_cups.criarFila(Fila, dispositivo), qPrintable(m_cups.erro()));
+        const QHash<QString, QStringList> comandos{
+            {u"recusar"_s, {u"cupsreject"_s, u"-r"_s, u"Trocando o rolo"_s, Fila}},
+            {u"pausar"_s, {u"cupsdisable"_s, u"-r"_s, u"Trocando o rolo"_s, Fila}},
+            {u"remover"_s, {u"lpadmin"_s, u"-x"_s, Fila}}};
+        if (comandos.contains(preparo)) {
+            const QStringList comando = comandos.value(preparo);
+            const CupsPrivado::Execucao e = m_cups.executar(comando[0], comando.mid(1));
+            QVERIFY2(e.codigo == 0, qPrintable(e.erro));
+        }
+
+        const CupsPrivado::Execucao impressao = m_cups.executar(
+            QStringLiteral(ETIQUETAS_CLI),
+            {u"imprimir"_s, escreverLista(), u"--modelo"_s, u"9"_s, u"--impressora"_s, Fila});
+        QVERIFY2(impressao.codigo == codigo, qPrintable(impressao.erro));
+        QVERIFY2(QRegularExpression(saida).match(impressao.saida).hasMatch(),
+                 qPrintable(impressao.saida));
+        QVERIFY2(QRegularExpression(erro).match(impressao.erro).hasMatch(),
+                 qPrintable(impressao.erro));
+        // The scheduler knows the job the command named, and none when it failed.
+        const QString jobs = m_cups.executar(u"lpstat"_s, {u"-W"_s, u"all"_s, u"-o"_s}).saida;
+        const QRegularExpressionMatch id =
+            QRegularExpression(u"Trabalho (\\d+)"_s).match(impressao.saida);
+        QCOMPARE(jobs.contains(u"%1-%2 "_s.arg(Fila, id.captured(1))), codigo == 0);
+        m_cups.removerFila(Fila);
+    }
 
     void imprimeNaFila_data() {
         QTest::addColumn<QString>("modelo");
@@ -63,22 +144,18 @@ private slots:
         const QString trabalho = m_cups.caminho(u"trabalho-%1.pdf"_s.arg(++m_trabalhos));
         QVERIFY2(m_cups.criarFila(Fila, u"captura:"_s + trabalho), qPrintable(m_cups.erro()));
 
-        const QByteArray lista = "CODIGO;DESCRICAO;FABRICANTE;COD_BARRAS;PRECO;PRECO_DESCONTO;"
-                                 "PRECO_PROMOCAO;DESCONTO;QTDE;VALIDADE_PROMOCAO\r\n"
-                                 "1;Dipirona;Lab;7891000315507;12.50;0;0;0;10;\r\n"
-                                 "2;Paracetamol;Lab;7896234000120;8.75;0;0;0;10;\r\n"
-                                 "3;Ibuprofeno;Lab;7893456000785;23.40;0;0;0;10;\r\n";
-        const QString arquivo = m_cups.caminho(u"lista.csv"_s);
-        QFile csv(arquivo);
-        QVERIFY(csv.open(QIODevice::WriteOnly));
-        QCOMPARE(csv.write(lista), lista.size());
-        csv.close();
-
+        const QString arquivo = escreverLista();
         const CupsPrivado::Execucao impressao =
             m_cups.executar(QStringLiteral(ETIQUETAS_CLI), {u"imprimir"_s, arquivo, u"--modelo"_s,
                                                             modelo, u"--impressora"_s, Fila});
         QVERIFY2(impressao.codigo == 0, qPrintable(impressao.erro));
-        QCOMPARE(impressao.saida, u"Etiquetas: 30. Páginas: %1.\n"_s.arg(paginas));
+        QVERIFY2(
+            QRegularExpression(
+                u"^Etiquetas: 30\\. Páginas: %1\\.\nTrabalho \\d+ enviado para %2\n$"_s.arg(paginas)
+                    .arg(Fila))
+                .match(impressao.saida)
+                .hasMatch(),
+            qPrintable(impressao.saida));
 
         const QString pdf = esperarArquivo(trabalho, 60);
         QVERIFY2(!pdf.isEmpty(),
