@@ -1,5 +1,8 @@
 #include "TFEtiquet.h"
 #include "plataforma/Application.h"
+#include "plataforma/FatalError.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -14,9 +17,7 @@ QString palavraDeInicio(const QStringList& argumentos) {
     return palavra.toString().toUpper();
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int iniciar(int argc, char** argv) {
     plataforma::Application app(argc, argv);
     TFEtiquet FEtiquet;
     // The store system starts the program this way to check that it runs:
@@ -24,6 +25,18 @@ int main(int argc, char** argv) {
     if (palavraDeInicio(QCoreApplication::arguments()) == QLatin1String("SELPRODLISTA"))
         return 0;
     FEtiquet.show();
-    QApplication::exec();
-    return 0;
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // What is thrown before the event loop runs, or as the window closes, has no box to go to.
+    try {
+        return iniciar(argc, argv);
+    } catch (...) {
+        std::fputs(qPrintable(plataforma::fatalErrorMessage(std::current_exception()) + u'\n'),
+                   stderr);
+        return 1;
+    }
 }

@@ -1,11 +1,11 @@
 // etiquetas-cli lista ARQUIVO: loads a product list as the main window does
 // and prints it as the grid shows it, one row a line, cells separated by TAB.
 #include "cli/Comandos.h"
+#include "cli/Lote.h"
 #include "cli/Saida.h"
 #include "lista/CarregarLista.h"
 #include "lista/ColunasProdutos.h"
 #include "lista/TabelaProdutos.h"
-#include "plataforma/Exception.h"
 
 namespace {
 
@@ -32,12 +32,8 @@ int ComandoLista(const QStringList& argumentos) {
         return SaidaUsoIncorreto;
     MemTable MemTable2;
     lista::DefinirCamposProdutos(MemTable2);
-    try {
-        lista::CarregarLista(MemTable2, argumentos[0]);
-    } catch (const plataforma::Exception& erro) {
-        imprimirErro(QStringLiteral("%1: %2\n").arg(argumentos[0], erro.message()));
+    if (!carregarLista(MemTable2, argumentos[0], QDate::currentDate()))
         return SaidaFalha;
-    }
     imprimir(tabelaComoTexto(MemTable2));
     return SaidaOk;
 }

@@ -1,6 +1,7 @@
 // etiquetas-cli: the program's core without windows, one subcommand a call.
 #include "cli/Comandos.h"
 #include "cli/Saida.h"
+#include "plataforma/FatalError.h"
 
 #include <QGuiApplication>
 
@@ -65,10 +66,16 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     avisosDoQt = qInstallMessageHandler(filtrarAvisos);
-    const QGuiApplication aplicacao(argc, argv);
-    const int saida = executar(QCoreApplication::arguments().mid(1));
-    if (saida == SaidaUsoIncorreto) {
-        mostrarUso();
+    try {
+        const QGuiApplication aplicacao(argc, argv);
+        const int saida = executar(QCoreApplication::arguments().mid(1));
+        if (saida == SaidaUsoIncorreto) {
+            mostrarUso();
+        }
+        return saida;
+    } catch (...) {
+        // An endless input or a fault of ours: a message and a failure, never an abort.
+        imprimirErro(plataforma::fatalErrorMessage(std::current_exception()) + u'\n');
+        return SaidaFalha;
     }
-    return saida;
 }

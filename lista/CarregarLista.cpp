@@ -112,7 +112,8 @@ void CarregarLista(MemTable& MemTable2, const QString& arquivo, QDate hoje) {
     QFile arquivoLista(arquivo);
     // Opening first keeps the loaded list when the file cannot be read at all.
     if (!arquivoLista.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw plataforma::IoError(plataforma::IoError::FileNotOpenForInput);
+        throw plataforma::IoError(plataforma::IoError::FileNotOpenForInput,
+                                  arquivoLista.errorString());
     CarregarLista(MemTable2, arquivoLista, hoje);
 }
 
