@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
+#include <cups/cups.h>
 
 using namespace Qt::StringLiterals;
 
@@ -57,6 +58,8 @@ bool CupsPrivado::iniciar() {
     m_tinhaServidor = qEnvironmentVariableIsSet("CUPS_SERVER");
     m_servidorAnterior = qgetenv("CUPS_SERVER");
     qputenv("CUPS_SERVER", caminho(Socket).toLocal8Bit());
+    // libcups keeps the server it found first; this makes it look again.
+    cupsSetServer(nullptr);
     m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
     m_cupsd.start(u"cupsd"_s, {u"-f"_s, u"-c"_s, caminho(u"conf/cupsd.conf"_s), u"-s"_s,
                                caminho(u"conf/cups-files.conf"_s)});
@@ -77,6 +80,7 @@ void CupsPrivado::parar() {
         qputenv("CUPS_SERVER", m_servidorAnterior);
     else
         qunsetenv("CUPS_SERVER");
+    cupsSetServer(nullptr);
     m_tinhaServidor = false;
     m_pasta.remove();
 }

@@ -8,8 +8,9 @@
 
 // A print scheduler of the test's own, so that a test neither depends on nor disturbs the
 // machine's queues: cupsd in the foreground with its configuration, spool, logs and socket in a
-// temporary folder. While it runs, CUPS_SERVER names its socket for this process and every
-// program it starts (lpadmin, lpstat, cupsreject, the command line under test).
+// temporary folder. While it runs, CUPS_SERVER names its socket for this process (libcups in it
+// included) and every program it starts (lpadmin, lpstat, cupsreject, the command line under
+// test).
 //
 // The system's filters and backends are linked into a private ServerBin, beside which a test may
 // install backends of its own. FileDevice is on, but file: devices are written by the
