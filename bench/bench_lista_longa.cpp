@@ -40,6 +40,8 @@ struct Medida {
 // The run's own figures, taken from the kernel when the child ends.
 Medida executar(const char* programa, const QString& arquivo) {
     const QByteArray caminho = QFile::encodeName(arquivo);
+    // The child would write again what this process has not written yet.
+    std::fflush(stdout);
     QElapsedTimer relogio;
     relogio.start();
     const pid_t filho = fork();
