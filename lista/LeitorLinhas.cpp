@@ -38,6 +38,9 @@ const TabelaAnsi& tabelaAnsi() {
 
 LeitorLinhas::LeitorLinhas(QIODevice& origem, std::vector<qsizetype> limites)
     : m_origem(origem), m_tabela(tabelaAnsi()), m_limites(std::move(limites)) {
+    m_linha.resize(std::accumulate(m_limites.begin(), m_limites.end(), qsizetype(0)) +
+                   static_cast<qsizetype>(m_limites.size()));
+    m_dados = reinterpret_cast<char16_t*>(m_linha.data());
     // A small file needs no large buffer; one byte more than it holds lets
     // the first read take it whole.
     const qint64 restante = origem.isSequential() ? TamanhoBloco : origem.size() - origem.pos();
@@ -45,13 +48,12 @@ LeitorLinhas::LeitorLinhas(QIODevice& origem, std::vector<qsizetype> limites)
 }
 
 std::optional<QStringView> LeitorLinhas::LerLinha() {
-    // truncate keeps the capacity, so a list of similar lines allocates once.
-    m_linha.truncate(0);
+    m_tamanho = 0;
     m_campo = 0;
     m_noCampo = 0;
     if (!lerAteFimDaLinha(true))
         return std::nullopt;
-    return QStringView(m_linha);
+    return QStringView(m_linha).first(m_tamanho);
 }
 
 bool LeitorLinhas::PularLinha() {
@@ -83,15 +85,13 @@ bool LeitorLinhas::lerAteFimDaLinha(bool guardarLinha) {
 void LeitorLinhas::guardar(char16_t c) {
     if (c == u'\r')
         return;
-    if (m_limites.empty()) {
-        m_linha.append(QChar(c));
-    } else if (c == u';' || c < 32) {
+    if (c == u';' || c < 32) {
         // Past the last field kept, a separator separates nothing kept.
         if (++m_campo < m_limites.size())
-            m_linha.append(QChar(c));
+            m_dados[m_tamanho++] = c;
         m_noCampo = 0;
     } else if (m_campo < m_limites.size() && m_noCampo++ < m_limites[m_campo]) {
-        m_linha.append(QChar(c));
+        m_dados[m_tamanho++] = c;
     }
 }
 

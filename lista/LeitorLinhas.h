@@ -14,16 +14,15 @@ namespace lista {
 //
 // A line ends at LF; every CR is dropped, so CR LF ends a line and a lone CR
 // vanishes. A Ctrl+Z ends the text. Lines have no length limit, yet memory
-// stays bounded when the reader is given limits: a line is split into fields
-// at ";" and at every character below 32 (the separators are kept), and each
-// field keeps only its first characters; past the last field kept, nothing
-// is kept. Each byte is looked at once, so time
-// grows with the file's size alone.
+// stays bounded: a line is split into fields at ";" and at every character
+// below 32 (the separators are kept), each field keeps only its first
+// characters, and past the last field kept nothing is kept. Each byte is
+// looked at once, so time grows with the file's size alone.
 class LeitorLinhas {
 public:
     // limites[i] is how many characters field i keeps (at least 1); fields past
-    // the listed ones keep none. No limits keep whole lines.
-    explicit LeitorLinhas(QIODevice& origem, std::vector<qsizetype> limites = {});
+    // the listed ones keep none.
+    LeitorLinhas(QIODevice& origem, std::vector<qsizetype> limites);
 
     // The next line, valid until the following call; empty at the end of the
     // text. A failed read throws plataforma::Exception with the device's
@@ -47,7 +46,10 @@ private:
     QByteArray m_bloco;
     qsizetype m_lidos = 0;   // bytes of the block that belong to the text
     qsizetype m_posicao = 0; // the next byte to look at
+    // Room for the longest line kept, allocated once; m_tamanho of it in use.
     QString m_linha;
+    char16_t* m_dados = nullptr;
+    qsizetype m_tamanho = 0;
     size_t m_campo = 0;
     qsizetype m_noCampo = 0; // characters of the current field seen so far
     bool m_fim = false;
