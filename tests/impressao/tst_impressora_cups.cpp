@@ -1,6 +1,8 @@
 // Labels printed through a print spooler: a queue of a private scheduler whose backend keeps
 // each job's bytes, so the test reads exactly what a printer would have received.
 #include "../apoio/CupsPrivado.h"
+#include "plataforma/Exception.h"
+#include "plataforma/relatorio/CupsQueue.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -120,6 +122,29 @@ private slots:
         const QRegularExpressionMatch id =
             QRegularExpression(u"Trabalho (\\d+)"_s).match(impressao.saida);
         QCOMPARE(jobs.contains(u"%1-%2 "_s.arg(Fila, id.captured(1))), codigo == 0);
+        m_cups.removerFila(Fila);
+    }
+
+    // A queue may stop taking jobs between the check and the job: the refusal at the hand-over
+    // is an error with the scheduler's reason too, not a job.
+    void entregaRecusada() {
+        QVERIFY2(m_cups.criarFila(Fila, u"captura:"_s + m_cups.caminho(u"recusado.pdf"_s)),
+                 qPrintable(m_cups.erro()));
+        QCOMPARE(m_cups.executar(u"cupsreject"_s, {Fila}).codigo, 0);
+        const QString pdf = m_cups.caminho(u"recusado.pdf"_s);
+        QFile arquivo(pdf);
+        QVERIFY(arquivo.open(QIODevice::WriteOnly));
+        QVERIFY(arquivo.write("%PDF-1.4\n%%EOF\n") > 0);
+        arquivo.close();
+        try {
+            plataforma::relatorio::submitPdf(Fila, pdf, u"Etiquetas"_s, 1);
+            QFAIL("a fila recusa trabalhos, mas a entrega não falhou");
+        } catch (const plataforma::Exception& erro) {
+            QVERIFY2(
+                erro.message().startsWith(u"A impressora \"%1\" recusou o trabalho: "_s.arg(Fila)),
+                qPrintable(erro.message()));
+            QVERIFY2(erro.message().contains(u"not accepting jobs"_s), qPrintable(erro.message()));
+        }
         m_cups.removerFila(Fila);
     }
 
