@@ -82,7 +82,10 @@ void CupsPrivado::parar() {
         qunsetenv("CUPS_SERVER");
     cupsSetServer(nullptr);
     m_tinhaServidor = false;
-    m_pasta.remove();
+    // Helpers the scheduler started may still be writing their last files for a moment.
+    const QDeadlineTimer prazo(5000);
+    while (QFileInfo::exists(m_pasta.path()) && !m_pasta.remove() && !prazo.hasExpired())
+        QThread::msleep(100);
 }
 
 QString CupsPrivado::caminho(const QString& nome) const {
