@@ -1,5 +1,8 @@
 #include "TFEtiquet.h"
 #include "plataforma/Application.h"
+#include "plataforma/FatalError.h"
+
+#include <cstdio>
 
 #include <QFileInfo>
 #include <QIcon>
@@ -18,9 +21,7 @@ QString palavraDeInicio(const QStringList& argumentos) {
     return palavra.toString().toUpper();
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int iniciar(int argc, char** argv) {
     plataforma::Application app(argc, argv);
     // The menu entry and the icon that the package installs.
     QGuiApplication::setDesktopFileName(QStringLiteral("etiquetas"));
@@ -36,6 +37,18 @@ int main(int argc, char** argv) {
     const QString arquivo = QCoreApplication::arguments().value(1);
     if (QFileInfo(arquivo).isFile())
         QTimer::singleShot(0, &FEtiquet, [&FEtiquet, arquivo] { FEtiquet.AbrirModelo(arquivo); });
-    QApplication::exec();
-    return 0;
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // What is thrown before the event loop runs, or as the window closes, has no box to go to.
+    try {
+        return iniciar(argc, argv);
+    } catch (...) {
+        std::fputs(qPrintable(plataforma::fatalErrorMessage(std::current_exception()) + u'\n'),
+                   stderr);
+        return 1;
+    }
 }

@@ -51,7 +51,7 @@ impressao::PerguntaAutoajuste perguntaDaLinhaDeComando(bool autoajuste) {
     };
 }
 
-RunSummary imprimirNaImpressora(Report& ppReport1, const QString& nome) {
+plataforma::relatorio::PrintJob imprimirNaImpressora(Report& ppReport1, const QString& nome) {
     const QPrinterInfo impressora = QPrinterInfo::printerInfo(nome);
     if (impressora.isNull())
         throw plataforma::Exception(u"Impressora não encontrada: \"%1\"."_s.arg(nome));
@@ -59,20 +59,26 @@ RunSummary imprimirNaImpressora(Report& ppReport1, const QString& nome) {
     plataforma::relatorio::configurePrinter(ppReport1, printer);
     // The operator's choice over the printer the template names.
     printer.setPrinterName(impressora.printerName());
-    return plataforma::relatorio::print(ppReport1, printer);
-}
-
-RunSummary imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes) {
-    const QString pdf = opcoes.valores.value(u"--pdf"_s);
-    if (!pdf.isEmpty())
-        return plataforma::relatorio::writePdf(ppReport1, pdf);
-    return imprimirNaImpressora(ppReport1, opcoes.valores.value(u"--impressora"_s));
+    return plataforma::relatorio::printJob(ppReport1, printer);
 }
 
 void relatar(const RunSummary& resumo, int etiquetas) {
     for (const plataforma::relatorio::Problem& problema : resumo.problems)
         imprimirErro(problema.describe() + u'\n');
     imprimir(u"Etiquetas: %1. Páginas: %2.\n"_s.arg(etiquetas).arg(resumo.pages));
+}
+
+void imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes, int etiquetas) {
+    const QString pdf = opcoes.valores.value(u"--pdf"_s);
+    if (!pdf.isEmpty())
+        return relatar(plataforma::relatorio::writePdf(ppReport1, pdf), etiquetas);
+    const QString fila = opcoes.valores.value(u"--impressora"_s);
+    const plataforma::relatorio::PrintJob trabalho = imprimirNaImpressora(ppReport1, fila);
+    if (!trabalho.warning.isEmpty())
+        imprimirErro(trabalho.warning + u'\n');
+    relatar(trabalho.summary, etiquetas);
+    if (trabalho.id != 0)
+        imprimir(plataforma::relatorio::describeJob(trabalho) + u'\n');
 }
 
 bool usoValido(const std::optional<Opcoes>& opcoes) {
@@ -103,7 +109,7 @@ int ComandoImprimir(const QStringList& argumentos) {
             imprimirErro(u"Defina as quantidades de etiquetas a serem impressas.\n"_s);
             return SaidaFalha;
         }
-        relatar(imprimirEtiquetas(objetos.ppReport1(), *opcoes), objetos.MemTable3().rowCount());
+        imprimirEtiquetas(objetos.ppReport1(), *opcoes, objetos.MemTable3().rowCount());
     } catch (const plataforma::SilentAbort&) {
         return SaidaFalha;
     } catch (const plataforma::Exception& erro) {

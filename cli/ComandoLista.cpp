@@ -1,12 +1,12 @@
 // etiquetas-cli lista ARQUIVO: loads a product list as the main window does
 // and prints it as the grid shows it, one row a line, cells separated by TAB.
 #include "cli/Comandos.h"
+#include "cli/Lote.h"
 #include "cli/Opcoes.h"
 #include "cli/Saida.h"
 #include "lista/CarregarLista.h"
 #include "lista/ColunasProdutos.h"
 #include "lista/TabelaProdutos.h"
-#include "plataforma/Exception.h"
 
 namespace {
 
@@ -35,12 +35,8 @@ int ComandoLista(const QStringList& argumentos) {
     const QString& arquivo = opcoes->posicionais[0];
     MemTable MemTable2;
     lista::DefinirCamposProdutos(MemTable2);
-    try {
-        lista::CarregarLista(MemTable2, arquivo);
-    } catch (const plataforma::Exception& erro) {
-        imprimirErro(QStringLiteral("%1: %2\n").arg(arquivo, erro.message()));
+    if (!carregarLista(MemTable2, arquivo, QDate::currentDate()))
         return SaidaFalha;
-    }
     imprimir(tabelaComoTexto(MemTable2));
     return SaidaOk;
 }

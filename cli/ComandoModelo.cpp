@@ -8,6 +8,7 @@
 #include "modelos/fluxo/Descricao.h"
 #include "modelos/fluxo/Leitor.h"
 #include "plataforma/Exception.h"
+#include "plataforma/relatorio/TemplateFile.h"
 
 #include <QFile>
 
@@ -24,9 +25,13 @@ int mostrarArquivo(const QString& nome) {
         return SaidaFalha;
     }
     try {
-        imprimir(fluxo::descrever(fluxo::lerFluxo(arquivo.readAll())));
+        const QByteArray bytes = plataforma::relatorio::readTemplateBytes(arquivo, nome);
+        imprimir(fluxo::descrever(fluxo::lerFluxo(bytes)));
     } catch (const fluxo::ErroFluxo& erro) {
         imprimirErro(erro.mensagem() + u'\n');
+        return SaidaFalha;
+    } catch (const plataforma::Exception& erro) {
+        imprimirErro(erro.message() + u'\n');
         return SaidaFalha;
     }
     return SaidaOk;

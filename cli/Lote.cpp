@@ -4,7 +4,9 @@
 #include "impressao/GerarEtiquetas.h"
 #include "lista/CarregarLista.h"
 #include "lista/TabelaProdutos.h"
-#include "plataforma/Exception.h"
+#include "plataforma/Errors.h"
+
+using namespace Qt::StringLiterals;
 
 std::optional<plataforma::Date> lerHoje(const Opcoes& opcoes) {
     const QString texto = opcoes.valores.value(QStringLiteral("--hoje"));
@@ -18,15 +20,26 @@ std::optional<plataforma::Date> lerHoje(const Opcoes& opcoes) {
     return hoje;
 }
 
+bool carregarLista(plataforma::MemTable& MemTable2, const QString& arquivo, QDate hoje) {
+    try {
+        lista::CarregarLista(MemTable2, arquivo, hoje);
+    } catch (const plataforma::IoError& erro) {
+        // The window's message is the code alone; a script needs to know why.
+        const QString motivo = erro.reason().isEmpty() ? QString() : u" (%1)"_s.arg(erro.reason());
+        imprimirErro(u"%1: %2%3\n"_s.arg(arquivo, erro.message(), motivo));
+        return false;
+    } catch (const plataforma::Exception& erro) {
+        imprimirErro(u"%1: %2\n"_s.arg(arquivo, erro.message()));
+        return false;
+    }
+    return true;
+}
+
 bool montarLote(const QString& arquivo, plataforma::Date hoje, plataforma::MemTable& MemTable3) {
     plataforma::MemTable MemTable2(QStringLiteral("MemTable2"));
     lista::DefinirCamposProdutos(MemTable2);
-    try {
-        lista::CarregarLista(MemTable2, arquivo, hoje.toQDate());
-    } catch (const plataforma::Exception& erro) {
-        imprimirErro(QStringLiteral("%1: %2\n").arg(arquivo, erro.message()));
+    if (!carregarLista(MemTable2, arquivo, hoje.toQDate()))
         return false;
-    }
     try {
         impressao::GerarEtiquetas(MemTable2, MemTable3, hoje);
     } catch (const plataforma::Exception& erro) {

@@ -2,6 +2,7 @@
 #include "cli/Comandos.h"
 #include "cli/Saida.h"
 #include "cli/TextoDeAjuda.h"
+#include "plataforma/FatalError.h"
 
 #include <QGuiApplication>
 
@@ -69,10 +70,16 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     avisosDoQt = qInstallMessageHandler(filtrarAvisos);
-    const QGuiApplication aplicacao(argc, argv);
-    const int saida = executar(QCoreApplication::arguments().mid(1));
-    if (saida == SaidaUsoIncorreto) {
-        imprimirNoErro(textoDeUso());
+    try {
+        const QGuiApplication aplicacao(argc, argv);
+        const int saida = executar(QCoreApplication::arguments().mid(1));
+        if (saida == SaidaUsoIncorreto) {
+            imprimirNoErro(textoDeUso());
+        }
+        return saida;
+    } catch (...) {
+        // An endless input or a fault of ours: a message and a failure, never an abort.
+        imprimirErro(plataforma::fatalErrorMessage(std::current_exception()) + u'\n');
+        return SaidaFalha;
     }
-    return saida;
 }

@@ -16,6 +16,24 @@ namespace {
 
 using plataforma::MemTable;
 
+// No number or date of a list, with the blanks around it, runs this long: a longer field
+// does not read.
+constexpr qsizetype LimiteNumero = 64;
+
+// What each field of a line keeps, in the order of the line: a text field what its column
+// holds, a number field one character past the longest readable one.
+std::vector<qsizetype> limitesDosCampos() {
+    constexpr qsizetype numero = LimiteNumero + 1;
+    return {numero,        TamanhoDescricao, TamanhoFabricante,
+            TamanhoBarras, numero,           numero,
+            numero,        numero,           numero,
+            numero};
+}
+
+bool legivel(QStringView campo) {
+    return campo.size() <= LimiteNumero;
+}
+
 // Positions of the product fields, found once per load rather than by name
 // for every value of every row.
 struct Posicoes {
@@ -35,8 +53,8 @@ public:
     Importacao(MemTable& tabela, QDate hoje) : m_tabela(tabela), m_posicoes(tabela), m_hoje(hoje) {}
 
     void lerProdutos(QIODevice& origem) {
-        LeitorLinhas leitor(origem);
-        if (!leitor.LerLinha())
+        LeitorLinhas leitor(origem, limitesDosCampos());
+        if (!leitor.PularLinha())
             return;
         for (std::optional<QStringView> linha = leitor.LerLinha(); linha && !linha->isEmpty();
              linha = leitor.LerLinha()) {
@@ -50,7 +68,7 @@ public:
 private:
     void gravarCampos() {
         const Posicoes& p = m_posicoes;
-        m_tabela.setInteger(p.codigo, plataforma::parseInt32(m_linha.LerCampo(), 0));
+        m_tabela.setInteger(p.codigo, lerInteiro(m_linha.LerCampo(), 0));
         gravarMaiusculas(p.descricao, m_linha.LerCampo());
         gravarMaiusculas(p.fabricante, m_linha.LerCampo());
         m_tabela.setString(p.barras, m_linha.LerCampo().toString());
@@ -58,10 +76,13 @@ private:
         gravarDecimal(p.precoDesconto, m_linha.LerCampo());
         gravarDecimal(p.precoPromocao, m_linha.LerCampo());
         gravarDecimal(p.desconto, m_linha.LerCampo());
-        m_tabela.setInteger(p.quantidade, plataforma::parseInt32(m_linha.LerCampo(), 1));
+        m_tabela.setInteger(p.quantidade, lerInteiro(m_linha.LerCampo(), 1));
         const QStringView validade = m_linha.LerCampo();
-        if (!validade.isEmpty())
-            m_tabela.setDate(p.validade, LerData(validade, m_hoje).value_or(plataforma::Date()));
+        if (!validade.isEmpty()) {
+            const std::optional<plataforma::Date> data =
+                legivel(validade) ? LerData(validade, m_hoje) : std::nullopt;
+            m_tabela.setDate(p.validade, data.value_or(plataforma::Date()));
+        }
     }
 
     void gravarMaiusculas(int campo, QStringView texto) {
@@ -69,7 +90,13 @@ private:
     }
 
     void gravarDecimal(int campo, QStringView texto) {
-        m_tabela.setMoney(campo, LerDecimal(texto).value_or(plataforma::Money()));
+        const std::optional<plataforma::Money> valor =
+            legivel(texto) ? LerDecimal(texto) : std::nullopt;
+        m_tabela.setMoney(campo, valor.value_or(plataforma::Money()));
+    }
+
+    static qint32 lerInteiro(QStringView texto, qint32 padrao) {
+        return legivel(texto) ? plataforma::parseInt32(texto, padrao) : padrao;
     }
 
     MemTable& m_tabela;
@@ -85,7 +112,8 @@ void CarregarLista(MemTable& MemTable2, const QString& arquivo, QDate hoje) {
     QFile arquivoLista(arquivo);
     // Opening first keeps the loaded list when the file cannot be read at all.
     if (!arquivoLista.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        throw plataforma::IoError(plataforma::IoError::FileNotOpenForInput);
+        throw plataforma::IoError(plataforma::IoError::FileNotOpenForInput,
+                                  arquivoLista.errorString());
     CarregarLista(MemTable2, arquivoLista, hoje);
 }
 

@@ -13,7 +13,8 @@ namespace lista {
 // Values that do not read take their field's default (0, empty text, quantity
 // 1, the date zero); nothing in a line stops the load.
 //
-// A file that cannot be opened throws plataforma::IoError 104 and leaves the
+// A file that cannot be opened throws plataforma::IoError 104, with the
+// system's reason, and leaves the
 // table exactly as it was, loaded list and append lock included. Once the file
 // is open the table is emptied and refilled; a read error keeps the rows read
 // so far. Either way the append lock is set when the load ends, and the last

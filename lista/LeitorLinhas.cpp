@@ -4,6 +4,7 @@
 #include "plataforma/Windows1252Decoder.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 namespace lista {
@@ -11,7 +12,7 @@ namespace lista {
 namespace {
 
 constexpr qsizetype TamanhoBloco = 1 << 20;
-constexpr char16_t CtrlZ = 26;
+constexpr char CtrlZ = 26;
 
 using TabelaAnsi = std::array<char16_t, 256>;
 
@@ -35,7 +36,11 @@ const TabelaAnsi& tabelaAnsi() {
 
 } // namespace
 
-LeitorLinhas::LeitorLinhas(QIODevice& origem) : m_origem(origem), m_tabela(tabelaAnsi()) {
+LeitorLinhas::LeitorLinhas(QIODevice& origem, std::vector<qsizetype> limites)
+    : m_origem(origem), m_tabela(tabelaAnsi()), m_limites(std::move(limites)) {
+    m_linha.resize(std::accumulate(m_limites.begin(), m_limites.end(), qsizetype(0)) +
+                   static_cast<qsizetype>(m_limites.size()));
+    m_dados = reinterpret_cast<char16_t*>(m_linha.data());
     // A small file needs no large buffer; one byte more than it holds lets
     // the first read take it whole.
     const qint64 restante = origem.isSequential() ? TamanhoBloco : origem.size() - origem.pos();
@@ -43,20 +48,50 @@ LeitorLinhas::LeitorLinhas(QIODevice& origem) : m_origem(origem), m_tabela(tabel
 }
 
 std::optional<QStringView> LeitorLinhas::LerLinha() {
+    m_tamanho = 0;
+    m_campo = 0;
+    m_noCampo = 0;
+    if (!lerAteFimDaLinha(true))
+        return std::nullopt;
+    return QStringView(m_linha).first(m_tamanho);
+}
+
+bool LeitorLinhas::PularLinha() {
+    return lerAteFimDaLinha(false);
+}
+
+bool LeitorLinhas::lerAteFimDaLinha(bool guardarLinha) {
+    bool lida = false;
     for (;;) {
-        const qsizetype fimLinha = m_texto.indexOf(u'\n', m_inicio);
-        if (fimLinha >= 0) {
-            const QStringView linha = QStringView(m_texto).sliced(m_inicio, fimLinha - m_inicio);
-            m_inicio = fimLinha + 1;
-            return semCR(linha);
+        if (m_posicao == m_lidos && !lerBloco())
+            return lida;
+        lida = true;
+        const char* bytes = m_bloco.constData();
+        if (!guardarLinha) {
+            const void* fim = std::memchr(bytes + m_posicao, '\n', m_lidos - m_posicao);
+            m_posicao = fim ? static_cast<const char*>(fim) - bytes : m_lidos;
         }
-        if (!lerBloco()) {
-            if (m_inicio >= m_texto.size())
-                return std::nullopt;
-            const QStringView linha = QStringView(m_texto).sliced(m_inicio);
-            m_inicio = m_texto.size();
-            return semCR(linha);
+        for (; m_posicao < m_lidos; ++m_posicao) {
+            const char16_t c = m_tabela[static_cast<unsigned char>(bytes[m_posicao])];
+            if (c == u'\n') {
+                ++m_posicao;
+                return true;
+            }
+            guardar(c);
         }
+    }
+}
+
+void LeitorLinhas::guardar(char16_t c) {
+    if (c == u'\r')
+        return;
+    if (c == u';' || c < 32) {
+        // Past the last field kept, a separator separates nothing kept.
+        if (++m_campo < m_limites.size())
+            m_dados[m_tamanho++] = c;
+        m_noCampo = 0;
+    } else if (m_campo < m_limites.size() && m_noCampo++ < m_limites[m_campo]) {
+        m_dados[m_tamanho++] = c;
     }
 }
 
@@ -66,39 +101,16 @@ bool LeitorLinhas::lerBloco() {
     const qsizetype lidos = m_origem.read(m_bloco.data(), m_bloco.size());
     if (lidos < 0)
         throw plataforma::Exception(m_origem.errorString());
-    if (lidos == 0) {
-        m_fim = true;
-        return false;
-    }
-    // Only the unfinished line is kept from the previous block.
-    m_texto.remove(0, m_inicio);
-    m_inicio = 0;
-    const qsizetype inicioNovo = m_texto.size();
-    m_texto.resize(inicioNovo + lidos);
-    const char* origem = m_bloco.constData();
-    char16_t* destino = reinterpret_cast<char16_t*>(m_texto.data()) + inicioNovo;
-    for (qsizetype i = 0; i < lidos; ++i)
-        destino[i] = m_tabela[static_cast<unsigned char>(origem[i])];
-    const qsizetype ctrlZ = m_texto.indexOf(QChar(CtrlZ), inicioNovo);
-    if (ctrlZ >= 0) {
-        m_texto.truncate(ctrlZ);
+    m_posicao = 0;
+    m_lidos = lidos;
+    const void* ctrlZ = std::memchr(m_bloco.constData(), CtrlZ, lidos);
+    if (ctrlZ) {
+        m_lidos = static_cast<const char*>(ctrlZ) - m_bloco.constData();
         m_fim = true;
     }
-    return true;
-}
-
-QStringView LeitorLinhas::semCR(QStringView linha) {
-    // Nearly every line of a Windows file ends in CR LF: that CR is dropped
-    // without a copy.
-    if (linha.endsWith(u'\r'))
-        linha.chop(1);
-    if (!linha.contains(u'\r'))
-        return linha;
-    m_linhaSemCR.resize(linha.size());
-    const auto fim =
-        std::remove_copy(linha.begin(), linha.end(), m_linhaSemCR.begin(), QChar(u'\r'));
-    m_linhaSemCR.truncate(fim - m_linhaSemCR.begin());
-    return m_linhaSemCR;
+    if (lidos == 0)
+        m_fim = true;
+    return m_lidos > 0;
 }
 
 } // namespace lista

@@ -2,7 +2,9 @@
 
 namespace plataforma {
 
-IoError::IoError(int code) : Exception(QStringLiteral("I/O error %1").arg(code)), m_code(code) {}
+IoError::IoError(int code, QString reason)
+    : Exception(QStringLiteral("I/O error %1").arg(code)), m_code(code),
+      m_reason(std::move(reason)) {}
 
 Exception invalidIntegerError(const QString& text, const QString& fieldName) {
     return Exception(

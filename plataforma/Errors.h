@@ -13,11 +13,15 @@ public:
     // Reading from a file that was never opened for input.
     static constexpr int FileNotOpenForInput = 104;
 
-    explicit IoError(int code);
+    // reason is the system's explanation, for those who can read it (the command line); the
+    // message is the code's alone, as the window shows it.
+    explicit IoError(int code, QString reason = {});
     int code() const noexcept { return m_code; }
+    const QString& reason() const noexcept { return m_reason; }
 
 private:
     int m_code;
+    QString m_reason;
 };
 
 // A text that does not read as an integer for an integer field.

@@ -7,7 +7,7 @@ set -euo pipefail
 
 pacotes=(
     g++ make cmake clang libclang-rt-14-dev
-    qt6-base-dev libzint-dev
+    qt6-base-dev libzint-dev libcups2-dev
     fonts-liberation2 qt6-translations-l10n
     xauth xvfb poppler-utils zbar-tools
     cups printer-driver-cups-pdf

@@ -6,6 +6,13 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#ifndef Q_OS_WIN
+#include "plataforma/relatorio/CupsQueue.h"
+#include "plataforma/relatorio/PdfOutput.h"
+
+#include <QTemporaryDir>
+#endif
+
 namespace plataforma::relatorio {
 
 using namespace Qt::StringLiterals;
@@ -31,6 +38,34 @@ RunSummary print(Report& report, QPrinter& printer) {
     printer.setFullPage(true);
     return paintReport(report, printer);
 }
+
+QString describeJob(const PrintJob& job) {
+    return job.id == 0 ? QString() : u"Trabalho %1 enviado para %2"_s.arg(job.id).arg(job.queue);
+}
+
+#ifdef Q_OS_WIN
+PrintJob printJob(Report& report, QPrinter& printer) {
+    return {print(report, printer), 0, printer.printerName(), {}};
+}
+#else
+// Qt's print engine does not hand the spooler's answer back, so the pages are rendered to a
+// PDF that goes to the queue through the scheduler's own library.
+PrintJob printJob(Report& report, QPrinter& printer) {
+    if (!printer.outputFileName().isEmpty())
+        return {print(report, printer), 0, printer.printerName(), {}};
+    const QString queue = printer.printerName();
+    PrintJob job;
+    job.queue = queue;
+    job.warning = checkQueue(queue);
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        throw Exception(u"Pasta temporária para a impressão: %1."_s.arg(folder.errorString()));
+    const QString pdf = folder.filePath(u"etiquetas.pdf"_s);
+    job.summary = writePdf(report, pdf);
+    job.id = submitPdf(queue, pdf, printer.docName(), printer.copyCount());
+    return job;
+}
+#endif
 
 RunSummary printOnSystemPrinter(Report& report) {
     if (QPrinterInfo::availablePrinterNames().isEmpty())

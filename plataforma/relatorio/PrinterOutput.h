@@ -2,6 +2,8 @@
 
 #include "plataforma/relatorio/PaintReport.h"
 
+#include <QString>
+
 class QPrinter;
 
 namespace plataforma::relatorio {
@@ -18,6 +20,25 @@ void configurePrinter(Report& report, QPrinter& printer);
 // before each page is laid out; what it throws goes to the caller (a SilentAbort abandons the
 // run) before anything reaches the printer.
 RunSummary print(Report& report, QPrinter& printer);
+
+// A run handed to a printer.
+struct PrintJob {
+    RunSummary summary;
+    int id = 0;      // the spooler's job id; 0 where the spooler gives none back (Windows)
+    QString queue;   // the queue that holds the job
+    QString warning; // the queue's state when the job will wait there; empty otherwise
+};
+
+// "Trabalho N enviado para FILA" for a job the spooler took; empty when it gave no id.
+QString describeJob(const PrintJob& job);
+
+// Prints the report on a printer as it is set up, and returns once the spooler holds the job.
+// With CUPS the pages go to the printer's queue as a PDF with the printer's copy count: the
+// queue is checked before anything is rendered, and a queue that is missing or refuses the job
+// throws plataforma::Exception with the scheduler's reason, so that no job counts as printed
+// unless the spooler took it. On Windows, or when the printer writes a file, the pages go
+// through the printer itself, as print() does.
+PrintJob printJob(Report& report, QPrinter& printer);
 
 // Prints on the system's printer, set up by configurePrinter. Throws plataforma::Exception
 // when no printer is installed.

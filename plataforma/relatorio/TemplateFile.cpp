@@ -52,11 +52,25 @@ fluxo::Objeto readTemplateFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw Exception(
             u"Não foi possível abrir o arquivo \"%1\": %2."_s.arg(shown, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    return readTemplate(readTemplateBytes(file, shown), shown);
+}
+
+QByteArray readTemplateBytes(QFile& file, const QString& shownName) {
+    const auto tooLarge = [&] {
+        return Exception(u"O arquivo \"%1\" é grande demais para um modelo de etiquetas (mais de "
+                         u"%2 MB)."_s.arg(shownName)
+                             .arg(MaxTemplateSize >> 20));
+    };
+    // A device or a pipe tells no size: reading one byte past the limit tells instead.
+    if (!file.isSequential() && file.size() > MaxTemplateSize)
+        throw tooLarge();
+    const QByteArray bytes = file.read(MaxTemplateSize + 1);
     if (file.error() != QFileDevice::NoError)
         throw Exception(
-            u"Não foi possível ler o arquivo \"%1\": %2."_s.arg(shown, file.errorString()));
-    return readTemplate(bytes, shown);
+            u"Não foi possível ler o arquivo \"%1\": %2."_s.arg(shownName, file.errorString()));
+    if (bytes.size() > MaxTemplateSize)
+        throw tooLarge();
+    return bytes;
 }
 
 void writeTemplateFile(const QString& path, const QByteArray& bytes) {

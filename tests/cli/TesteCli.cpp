@@ -38,6 +38,8 @@ private slots:
     void textoDoModelo();
     void textoDeArquivoMalformado();
     void textoDeArquivoInexistente();
+    void textoDeArquivoGrandeDemais_data();
+    void textoDeArquivoGrandeDemais();
     void usoIncorreto_data();
     void usoIncorreto();
 
@@ -155,6 +157,29 @@ void TesteCli::textoDeArquivoInexistente() {
     QVERIFY2(execucao.erro.startsWith(
                  QStringLiteral("etiquetas-cli: Não foi possível abrir \"%1\"").arg(arquivo)),
              qPrintable(execucao.erro));
+}
+
+// A file larger than any template, or a device without end, is refused before it is read.
+void TesteCli::textoDeArquivoGrandeDemais_data() {
+    QTest::addColumn<QString>("arquivo");
+    QTest::newRow("arquivo de 16 MB e um byte") << m_pasta.filePath(QStringLiteral("grande.rtm"));
+    QTest::newRow("dispositivo sem fim") << QStringLiteral("/dev/zero");
+}
+
+void TesteCli::textoDeArquivoGrandeDemais() {
+    QFETCH(QString, arquivo);
+    if (!arquivo.startsWith(u"/dev/")) {
+        gravar(arquivo, "TPF0");
+        QVERIFY(QFile::resize(arquivo, (16 << 20) + 1));
+    }
+    const Execucao execucao =
+        executar({QStringLiteral("modelo"), QStringLiteral("--texto"), arquivo});
+    QCOMPARE(execucao.codigo, 1);
+    QCOMPARE(execucao.saida, QString());
+    QCOMPARE(execucao.erro,
+             QStringLiteral("O arquivo \"%1\" é grande demais para um modelo de etiquetas (mais "
+                            "de 16 MB).\n")
+                 .arg(arquivo));
 }
 
 void TesteCli::usoIncorreto_data() {

@@ -134,7 +134,16 @@ private slots:
         QTest::newRow("lista que nao abre")
             << QStringList{u"imprimir"_s, naoExiste + u".csv"_s, u"--modelo"_s, u"9"_s, u"--pdf"_s,
                            u"x.pdf"_s}
-            << naoExiste + u".csv: I/O error 104\n"_s;
+            << naoExiste + u".csv: I/O error 104 (No such file or directory)\n"_s;
+        QTest::newRow("lista que e uma pasta")
+            << QStringList{u"imprimir"_s, m_pasta.path(), u"--modelo"_s,
+                           u"9"_s,        u"--pdf"_s,     u"x.pdf"_s}
+            << m_pasta.path() + u": I/O error 104 (file to open is a directory)\n"_s;
+        QTest::newRow("modelo grande demais")
+            << QStringList{u"imprimir"_s, u"LISTA"_s, u"--modelo"_s,
+                           u"GRANDE"_s,   u"--pdf"_s, u"x.pdf"_s}
+            << u"O arquivo \"GRANDE\" é grande demais para um modelo de etiquetas (mais de 16 "
+               u"MB).\n"_s;
         QTest::newRow("modelo que nao abre")
             << QStringList{u"imprimir"_s,         u"LISTA"_s, u"--modelo"_s,
                            naoExiste + u".rtm"_s, u"--pdf"_s, u"x.pdf"_s}
@@ -165,6 +174,11 @@ private slots:
         argumentos.replaceInStrings(
             u"ZERADA"_s, gravar(u"zerada.csv"_s, Cabecalho + "1;A;B;789;1;0;0;0;0;\r\n"));
         argumentos.replaceInStrings(u"x.pdf"_s, saida(u"x.pdf"_s));
+        // A template no one made: a hole of 16 MB and a byte, written in no time.
+        const QString grande = gravar(u"grande.rtm"_s, "TPF0");
+        QVERIFY(QFile::resize(grande, (16 << 20) + 1));
+        argumentos.replaceInStrings(u"GRANDE"_s, grande);
+        mensagem.replace(u"GRANDE"_s, grande);
         const Execucao e = executar(argumentos);
         QCOMPARE(e.codigo, 1);
         QCOMPARE(e.saida, QString());

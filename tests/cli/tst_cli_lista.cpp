@@ -58,7 +58,7 @@ void TesteCliLista::arquivoQueNaoAbre() {
         executar({QStringLiteral("lista"), QStringLiteral("/nao/existe.csv")});
     QCOMPARE(resultado.codigo, 1);
     QVERIFY(resultado.saida.isEmpty());
-    QVERIFY2(resultado.erros.contains("I/O error 104"), resultado.erros.constData());
+    QCOMPARE(resultado.erros, "/nao/existe.csv: I/O error 104 (No such file or directory)\n");
 }
 
 void TesteCliLista::usoErrado_data() {

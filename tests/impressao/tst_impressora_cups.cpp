@@ -1,11 +1,12 @@
-// Labels printed through a real print spooler: a local CUPS queue whose printer writes PDF files.
-#include <QDateTime>
-#include <QDir>
+// Labels printed through a print spooler: a queue of a private scheduler whose backend keeps
+// each job's bytes, so the test reads exactly what a printer would have received.
+#include "../apoio/CupsPrivado.h"
+#include "plataforma/Exception.h"
+#include "plataforma/relatorio/CupsQueue.h"
+
+#include <QDeadlineTimer>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
@@ -15,67 +16,26 @@ namespace {
 
 const QString Fila = u"etiquetas-teste"_s;
 
-struct Execucao {
-    int codigo = -1;
-    QString saida;
-    QString erro;
-};
+const QByteArray Lista = "CODIGO;DESCRICAO;FABRICANTE;COD_BARRAS;PRECO;PRECO_DESCONTO;"
+                         "PRECO_PROMOCAO;DESCONTO;QTDE;VALIDADE_PROMOCAO\r\n"
+                         "1;Dipirona;Lab;7891000315507;12.50;0;0;0;10;\r\n"
+                         "2;Paracetamol;Lab;7896234000120;8.75;0;0;0;10;\r\n"
+                         "3;Ibuprofeno;Lab;7893456000785;23.40;0;0;0;10;\r\n";
 
-Execucao executar(const QString& programa, const QStringList& argumentos) {
-    QProcess processo;
-    processo.start(programa, argumentos);
-    Execucao e;
-    if (!processo.waitForFinished(120000) || processo.exitStatus() != QProcess::NormalExit)
-        return e;
-    e.codigo = processo.exitCode();
-    e.saida = QString::fromUtf8(processo.readAllStandardOutput());
-    e.erro = QString::fromUtf8(processo.readAllStandardError());
-    return e;
-}
+// A printer that takes the job's bytes and then breaks down.
+const QByteArray BackendQueFalha = "#!/bin/sh\n"
+                                   "[ $# -eq 0 ] && exit 0\n"
+                                   "cat ${6:+\"$6\"} > /dev/null\n"
+                                   "echo 'ERROR: sem papel' >&2\n"
+                                   "exit 1\n";
 
-bool spoolerNoAr() {
-    return executar(u"lpstat"_s, {u"-r"_s}).saida.contains(u"scheduler is running"_s);
-}
-
-// Where the PDF printer leaves its files: its configured folder for the user printing, and the
-// folder of anonymous jobs.
-QStringList pastasDoCupsPdf() {
-    QString saida = u"/var/spool/cups-pdf/${USER}"_s;
-    QFile conf(u"/etc/cups/cups-pdf.conf"_s);
-    if (conf.open(QIODevice::ReadOnly)) {
-        const QRegularExpression out(u"^Out\\s+(\\S+)"_s, QRegularExpression::MultilineOption);
-        const QRegularExpressionMatch m = out.match(QString::fromUtf8(conf.readAll()));
-        if (m.hasMatch())
-            saida = m.captured(1);
-    }
-    saida.replace(u"${HOME}"_s, QDir::homePath());
-    saida.replace(u"${USER}"_s, qEnvironmentVariable("USER", u"root"_s));
-    return {saida, u"/var/spool/cups-pdf/ANONYMOUS"_s};
-}
-
-// Each PDF with the time it was last written: the printer names its files after the job's
-// title, so a new job may replace an old file.
-QHash<QString, QDateTime> pdfsEm(const QStringList& pastas) {
-    QHash<QString, QDateTime> pdfs;
-    for (const QString& pasta : pastas) {
-        for (const QFileInfo& info : QDir(pasta).entryInfoList({u"*.pdf"_s}, QDir::Files))
-            pdfs.insert(info.absoluteFilePath(), info.lastModified());
-    }
-    return pdfs;
-}
-
-// The first PDF written since antes that pdfinfo reads whole; empty after the wait.
-QString esperarPdfNovo(const QStringList& pastas, const QHash<QString, QDateTime>& antes,
-                       int segundos) {
-    const QDateTime limite = QDateTime::currentDateTime().addSecs(segundos);
-    while (QDateTime::currentDateTime() < limite) {
-        const QHash<QString, QDateTime> agora = pdfsEm(pastas);
-        for (auto pdf = agora.cbegin(); pdf != agora.cend(); ++pdf) {
-            if (antes.value(pdf.key()) != pdf.value() &&
-                executar(u"pdfinfo"_s, {pdf.key()}).codigo == 0)
-                return pdf.key();
-        }
-        QThread::msleep(250);
+// The job's file once the backend has written it whole; empty after the wait.
+QString esperarArquivo(const QString& caminho, int segundos) {
+    const QDeadlineTimer prazo(segundos * 1000);
+    while (!prazo.hasExpired()) {
+        if (QFile::exists(caminho))
+            return caminho;
+        QThread::msleep(100);
     }
     return {};
 }
@@ -86,33 +46,106 @@ class TesteImpressoraCups : public QObject {
     Q_OBJECT
 
 private:
-    QProcess m_cupsd;
-    QTemporaryDir m_pasta;
+    CupsPrivado m_cups;
+    int m_trabalhos = 0;
+
+    QString escreverLista() {
+        const QString arquivo = m_cups.caminho(u"lista.csv"_s);
+        QFile csv(arquivo);
+        if (!csv.open(QIODevice::WriteOnly) || csv.write(Lista) != Lista.size())
+            qFatal("a lista não pôde ser escrita");
+        return arquivo;
+    }
 
 private slots:
     void initTestCase() {
-        if (spoolerNoAr())
-            return;
-        // Our own scheduler, in the foreground, so that it ends with the test.
-        m_cupsd.start(u"cupsd"_s, {u"-f"_s});
-        if (!m_cupsd.waitForStarted(5000))
-            QSKIP("cupsd não pôde ser iniciado");
-        for (int i = 0; i < 100 && !spoolerNoAr(); ++i) {
-            if (m_cupsd.state() == QProcess::NotRunning)
-                QSKIP(qPrintable(u"cupsd terminou ao iniciar: "_s +
-                                 QString::fromLocal8Bit(m_cupsd.readAllStandardError())));
-            QThread::msleep(100);
-        }
-        if (!spoolerNoAr())
-            QSKIP("cupsd não respondeu");
+        QVERIFY2(m_cups.iniciar(), qPrintable(m_cups.erro()));
+        QVERIFY2(m_cups.instalarCaptura(), qPrintable(m_cups.erro()));
     }
 
-    void cleanupTestCase() {
-        executar(u"lpadmin"_s, {u"-x"_s, Fila});
-        if (m_cupsd.state() != QProcess::NotRunning) {
-            m_cupsd.terminate();
-            m_cupsd.waitForFinished(10000);
+    void cleanupTestCase() { m_cups.parar(); }
+
+    // The job counts only when the scheduler took it: a queue that refuses jobs or does not
+    // exist fails with the scheduler's reason and no job; a stopped queue holds the job (a
+    // warning says so) and a printer that fails after the job was spooled is the printer's
+    // business, not the run's.
+    void respostaDoSpooler_data() {
+        QTest::addColumn<QString>("preparo"); // how the queue is put in its state
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<QString>("saida"); // pattern of standard output
+        QTest::addColumn<QString>("erro");  // pattern of standard error
+        const QString enviado =
+            u"^Etiquetas: 30\\. Páginas: 2\\.\nTrabalho \\d+ enviado para %1\n$"_s.arg(Fila);
+        QTest::newRow("fila que recusa trabalhos")
+            << u"recusar"_s << 1 << u"^$"_s
+            << u"^A impressora \"%1\" não está aceitando trabalhos: Trocando o rolo\\.\n$"_s.arg(
+                   Fila);
+        QTest::newRow("fila inexistente")
+            << u"remover"_s << 1 << u"^$"_s
+            << u"^Impressora não encontrada: \"%1\"\\.\n$"_s.arg(Fila);
+        QTest::newRow("fila pausada")
+            << u"pausar"_s << 0 << enviado
+            << u"^A impressora \"%1\" está pausada \\(Trocando o rolo\\): o trabalho espera "
+               u"nela até que seja retomada\\.\n$"_s.arg(Fila);
+        QTest::newRow("impressora falha depois do spool") << u"falhar"_s << 0 << enviado << u"^$"_s;
+    }
+    void respostaDoSpooler() {
+        QFETCH(QString, preparo);
+        QFETCH(int, codigo);
+        QFETCH(QString, saida);
+        QFETCH(QString, erro);
+        const QString trabalho = m_cups.caminho(u"trabalho-%1.pdf"_s.arg(++m_trabalhos));
+        QVERIFY(m_cups.instalarBackend(u"falha"_s, BackendQueFalha));
+        const QString dispositivo =
+            preparo == u"falhar"_s ? u"falha:/"_s : u"captura:"_s + trabalho;
+        QVERIFY2(m_cups.criarFila(Fila, dispositivo), qPrintable(m_cups.erro()));
+        const QHash<QString, QStringList> comandos{
+            {u"recusar"_s, {u"cupsreject"_s, u"-r"_s, u"Trocando o rolo"_s, Fila}},
+            {u"pausar"_s, {u"cupsdisable"_s, u"-r"_s, u"Trocando o rolo"_s, Fila}},
+            {u"remover"_s, {u"lpadmin"_s, u"-x"_s, Fila}}};
+        if (comandos.contains(preparo)) {
+            const QStringList comando = comandos.value(preparo);
+            const CupsPrivado::Execucao e = m_cups.executar(comando[0], comando.mid(1));
+            QVERIFY2(e.codigo == 0, qPrintable(e.erro));
         }
+
+        const CupsPrivado::Execucao impressao = m_cups.executar(
+            QStringLiteral(ETIQUETAS_CLI),
+            {u"imprimir"_s, escreverLista(), u"--modelo"_s, u"9"_s, u"--impressora"_s, Fila});
+        QVERIFY2(impressao.codigo == codigo, qPrintable(impressao.erro));
+        QVERIFY2(QRegularExpression(saida).match(impressao.saida).hasMatch(),
+                 qPrintable(impressao.saida));
+        QVERIFY2(QRegularExpression(erro).match(impressao.erro).hasMatch(),
+                 qPrintable(impressao.erro));
+        // The scheduler knows the job the command named, and none when it failed.
+        const QString jobs = m_cups.executar(u"lpstat"_s, {u"-W"_s, u"all"_s, u"-o"_s}).saida;
+        const QRegularExpressionMatch id =
+            QRegularExpression(u"Trabalho (\\d+)"_s).match(impressao.saida);
+        QCOMPARE(jobs.contains(u"%1-%2 "_s.arg(Fila, id.captured(1))), codigo == 0);
+        m_cups.removerFila(Fila);
+    }
+
+    // A queue may stop taking jobs between the check and the job: the refusal at the hand-over
+    // is an error with the scheduler's reason too, not a job.
+    void entregaRecusada() {
+        QVERIFY2(m_cups.criarFila(Fila, u"captura:"_s + m_cups.caminho(u"recusado.pdf"_s)),
+                 qPrintable(m_cups.erro()));
+        QCOMPARE(m_cups.executar(u"cupsreject"_s, {Fila}).codigo, 0);
+        const QString pdf = m_cups.caminho(u"recusado.pdf"_s);
+        QFile arquivo(pdf);
+        QVERIFY(arquivo.open(QIODevice::WriteOnly));
+        QVERIFY(arquivo.write("%PDF-1.4\n%%EOF\n") > 0);
+        arquivo.close();
+        try {
+            plataforma::relatorio::submitPdf(Fila, pdf, u"Etiquetas"_s, 1);
+            QFAIL("a fila recusa trabalhos, mas a entrega não falhou");
+        } catch (const plataforma::Exception& erro) {
+            QVERIFY2(
+                erro.message().startsWith(u"A impressora \"%1\" recusou o trabalho: "_s.arg(Fila)),
+                qPrintable(erro.message()));
+            QVERIFY2(erro.message().contains(u"not accepting jobs"_s), qPrintable(erro.message()));
+        }
+        m_cups.removerFila(Fila);
     }
 
     void imprimeNaFila_data() {
@@ -126,44 +159,33 @@ private slots:
                                            u"EAN-13:7896234000120"_s};
         // One label to a page of the roll, 105 x 30 mm.
         QTest::newRow("rolo termico")
-            << u"1"_s << 30 << u"297 x 85 pts"_s << QStringList{u"EAN-13:7891000315507"_s};
+            << u"1"_s << 30 << u"298 x 85 pts"_s << QStringList{u"EAN-13:7891000315507"_s};
     }
     void imprimeNaFila() {
         QFETCH(QString, modelo);
         QFETCH(int, paginas);
         QFETCH(QString, papel);
         QFETCH(QStringList, codigosDaPrimeiraPagina);
-        const Execucao fila =
-            executar(u"lpadmin"_s, {u"-p"_s, Fila, u"-E"_s, u"-v"_s, u"cups-pdf:/"_s, u"-m"_s,
-                                    u"lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd"_s});
-        QVERIFY2(fila.codigo == 0, qPrintable(fila.erro));
+        const QString trabalho = m_cups.caminho(u"trabalho-%1.pdf"_s.arg(++m_trabalhos));
+        QVERIFY2(m_cups.criarFila(Fila, u"captura:"_s + trabalho), qPrintable(m_cups.erro()));
 
-        const QByteArray lista = "CODIGO;DESCRICAO;FABRICANTE;COD_BARRAS;PRECO;PRECO_DESCONTO;"
-                                 "PRECO_PROMOCAO;DESCONTO;QTDE;VALIDADE_PROMOCAO\r\n"
-                                 "1;Dipirona;Lab;7891000315507;12.50;0;0;0;10;\r\n"
-                                 "2;Paracetamol;Lab;7896234000120;8.75;0;0;0;10;\r\n"
-                                 "3;Ibuprofeno;Lab;7893456000785;23.40;0;0;0;10;\r\n";
-        const QString arquivo = m_pasta.filePath(u"lista.csv"_s);
-        QFile csv(arquivo);
-        QVERIFY(csv.open(QIODevice::WriteOnly));
-        QCOMPARE(csv.write(lista), lista.size());
-        csv.close();
-
-        const QStringList pastas = pastasDoCupsPdf();
-        const QHash<QString, QDateTime> antes = pdfsEm(pastas);
-        const Execucao impressao =
-            executar(QStringLiteral(ETIQUETAS_CLI),
-                     {u"imprimir"_s, arquivo, u"--modelo"_s, modelo, u"--impressora"_s, Fila});
+        const QString arquivo = escreverLista();
+        const CupsPrivado::Execucao impressao =
+            m_cups.executar(QStringLiteral(ETIQUETAS_CLI), {u"imprimir"_s, arquivo, u"--modelo"_s,
+                                                            modelo, u"--impressora"_s, Fila});
         QVERIFY2(impressao.codigo == 0, qPrintable(impressao.erro));
-        QCOMPARE(impressao.saida, u"Etiquetas: 30. Páginas: %1.\n"_s.arg(paginas));
+        QVERIFY2(
+            QRegularExpression(
+                u"^Etiquetas: 30\\. Páginas: %1\\.\nTrabalho \\d+ enviado para %2\n$"_s.arg(paginas)
+                    .arg(Fila))
+                .match(impressao.saida)
+                .hasMatch(),
+            qPrintable(impressao.saida));
 
-        const QString pdf = esperarPdfNovo(pastas, antes, 60);
-        QVERIFY2(!pdf.isEmpty(), qPrintable(u"nenhum PDF novo em "_s + pastas.join(u", ")));
-        const QString info = executar(u"pdfinfo"_s, {pdf}).saida;
-        const QString png = m_pasta.filePath(u"primeira-pagina"_s);
-        executar(u"pdftoppm"_s, {u"-r"_s, u"300"_s, u"-gray"_s, u"-png"_s, u"-singlefile"_s,
-                                 u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, pdf, png});
-        QFile::remove(pdf);
+        const QString pdf = esperarArquivo(trabalho, 60);
+        QVERIFY2(!pdf.isEmpty(),
+                 qPrintable(u"o trabalho não chegou ao backend:\n"_s + m_cups.log()));
+        const QString info = m_cups.executar(u"pdfinfo"_s, {pdf}).saida;
         QVERIFY2(info.contains(QRegularExpression(u"^Pages:\\s+%1$"_s.arg(paginas),
                                                   QRegularExpression::MultilineOption)),
                  qPrintable(info));
@@ -171,9 +193,12 @@ private slots:
                                                   QRegularExpression::MultilineOption)),
                  qPrintable(info));
 
-        // The spooler's PDF carries the labels: the first page's bar codes scan (zbarimg names
+        // The spooled PDF carries the labels: the first page's bar codes scan (zbarimg names
         // each code once per image).
-        QStringList lidos = executar(u"zbarimg"_s, {u"-q"_s, u"--nodbus"_s, png + u".png"_s})
+        const QString png = m_cups.caminho(u"primeira-pagina"_s);
+        m_cups.executar(u"pdftoppm"_s, {u"-r"_s, u"300"_s, u"-gray"_s, u"-png"_s, u"-singlefile"_s,
+                                        u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, pdf, png});
+        QStringList lidos = m_cups.executar(u"zbarimg"_s, {u"-q"_s, u"--nodbus"_s, png + u".png"_s})
                                 .saida.split(u'\n', Qt::SkipEmptyParts);
         lidos.sort();
         QCOMPARE(lidos, codigosDaPrimeiraPagina);

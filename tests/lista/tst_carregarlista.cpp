@@ -78,6 +78,7 @@ private slots:
     void linhas_data();
     void linhas();
     void linhaMaiorQueUmBloco();
+    void cabecalhoMaiorQueUmBloco();
     void exemploCompleto();
     void arquivoQueNaoAbreMantemALista();
     void arquivoQueNaoAbreAntesDaPrimeiraCarga();
@@ -148,6 +149,16 @@ void TesteCarregarLista::campo_data() {
     QTest::newRow("quantity-hexadecimal") << linhaCom(9, "$A") << quantidade << "10";
     QTest::newRow("quantity-decimal") << linhaCom(9, "2.0") << quantidade << "1";
     QTest::newRow("quantity-trailing-blank") << linhaCom(9, "2 ") << quantidade << "1";
+    // A field is kept only as far as it can still read, so a line of any length loads in
+    // bounded memory: a number longer than any readable one does not read.
+    QTest::newRow("price-longest-readable")
+        << linhaCom(5, QByteArray(60, ' ') + "7.25") << preco << "7,25";
+    QTest::newRow("price-longer-than-any-number")
+        << linhaCom(5, QByteArray(61, ' ') + "7.25") << preco << "0,00";
+    QTest::newRow("quantity-longer-than-any-number")
+        << linhaCom(9, QByteArray(1 << 21, '0') + "2") << quantidade << "1";
+    QTest::newRow("date-longer-than-any-date") << linhaCom(10, QByteArray(60, ' ') + "31/12/2024")
+                                               << QString(lista::CVLD_PRO) << "30/12/1899";
     QTest::newRow("code-beyond-32-bits")
         << linhaCom(1, "2147483648") << QString(lista::CID_PROD) << "0";
 
@@ -257,6 +268,14 @@ void TesteCarregarLista::linhaMaiorQueUmBloco() {
     QCOMPARE(codigos(tabela), (QList<qint32>{1, 2}));
     QCOMPARE(tabela.displayText(0, tabela.fieldIndex(lista::CDESCRICAO)), QString(60, u'D'));
     QCOMPARE(tabela.displayText(0, tabela.fieldIndex(lista::CLAB)), "LAB");
+}
+
+void TesteCarregarLista::cabecalhoMaiorQueUmBloco() {
+    MemTable tabela;
+    lista::DefinirCamposProdutos(tabela);
+    carregar(tabela, QByteArray(3 << 20, 'h') + "\r\n1;a\n2;b");
+
+    QCOMPARE(codigos(tabela), (QList<qint32>{1, 2}));
 }
 
 void TesteCarregarLista::exemploCompleto() {

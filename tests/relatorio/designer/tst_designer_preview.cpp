@@ -1,3 +1,5 @@
+#include "../../apoio/CupsPrivado.h"
+#include "../../apoio/ModalAnswer.h"
 #include "DesignerFixture.h"
 #include "modelos/ModelosHex.h"
 #include "modelos/fluxo/TextoHex.h"
@@ -8,8 +10,11 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 using namespace plataforma::relatorio;
@@ -177,6 +182,51 @@ private slots:
         m_fixture->designer().findChild<QAction*>(u"actPrint"_s)->trigger();
         QVERIFY(pdfText(printed).contains(u"ESCOVA DENTAL MACIA"_s));
         QCOMPARE(m_requests, 2);
+    }
+
+    // The operator is told a job went out only when the spooler took it; a refusal is the
+    // standard error box with the scheduler's reason.
+    void printsThroughTheSpooler_data() {
+        QTest::addColumn<bool>("accepting");
+        QTest::newRow("queue that takes the job") << true;
+        QTest::newRow("queue that refuses jobs") << false;
+    }
+    void printsThroughTheSpooler() {
+        QFETCH(bool, accepting);
+        CupsPrivado cups;
+        QVERIFY2(cups.iniciar(), qPrintable(cups.erro()));
+        QVERIFY2(cups.instalarCaptura(), qPrintable(cups.erro()));
+        const QString queue = u"balcao"_s;
+        const QString job = cups.caminho(u"trabalho.pdf"_s);
+        QVERIFY2(cups.criarFila(queue, u"captura:"_s + job), qPrintable(cups.erro()));
+        if (!accepting)
+            QCOMPARE(cups.executar(u"cupsreject"_s, {u"-r"_s, u"Sem etiquetas"_s, queue}).codigo,
+                     0);
+        m_fixture->batch().addGondola();
+        m_fixture->designer().dialogs().print = [&](QPrinter& printer, QWidget*) {
+            printer.setPrinterName(queue);
+            return true;
+        };
+        m_fixture->show();
+        QString shown;
+        ModalAnswer answer(
+            [&shown](QWidget* box) { shown = qobject_cast<QMessageBox*>(box)->text(); });
+        m_fixture->designer().printLabels();
+        const QString status = m_fixture->designer().findChild<QStatusBar*>()->currentMessage();
+        if (accepting) {
+            QCOMPARE(answer.answered(), 0);
+            QVERIFY2(QRegularExpression(u"Trabalho \\d+ enviado para balcao\\."_s)
+                         .match(status)
+                         .hasMatch(),
+                     qPrintable(status));
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(job), 30000);
+        } else {
+            QCOMPARE(answer.answered(), 1);
+            QCOMPARE(shown,
+                     u"A impressora \"balcao\" não está aceitando trabalhos: Sem etiquetas."_s);
+            QVERIFY(!status.contains(u"Trabalho"_s));
+        }
+        QCOMPARE(m_requests, accepting ? 2 : 0);
     }
 
     void zoomFitsThePage() {

@@ -79,6 +79,16 @@ QString problemsNote(const RunSummary& summary) {
            u"Visualizar."_s.arg(summary.problems.size());
 }
 
+// Which job the spooler took, and what the operator should know about its queue.
+QString jobNote(const PrintJob& job) {
+    QString note;
+    if (job.id != 0)
+        note += u' ' + describeJob(job) + u'.';
+    if (!job.warning.isEmpty())
+        note += u' ' + job.warning;
+    return note;
+}
+
 // The path with the extension added when the operator typed none.
 QString withExtension(const QString& path, const QString& extension) {
     return QFileInfo(path).suffix().isEmpty() ? path + extension : path;
@@ -613,9 +623,10 @@ void ReportDesigner::printLabels() {
     QString outcome;
     reportErrors([&] {
         try {
-            const RunSummary summary = print(m_report, printer);
-            outcome = u"Etiquetas enviadas para a impressora: %1 página(s)."_s.arg(summary.pages) +
-                      problemsNote(summary);
+            const PrintJob job = printJob(m_report, printer);
+            outcome =
+                u"Etiquetas enviadas para a impressora: %1 página(s)."_s.arg(job.summary.pages) +
+                jobNote(job) + problemsNote(job.summary);
         } catch (const SilentAbort&) {
             outcome = u"Impressão cancelada."_s;
         }
