@@ -2,11 +2,10 @@
 #include "plataforma/Application.h"
 #include "plataforma/FatalError.h"
 
-#include <cstdio>
-
 #include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
+#include <cstdio>
 
 namespace {
 
