@@ -1,7 +1,9 @@
 // etiquetas-cli imprimir ARQUIVO --modelo ID|ARQUIVO.rtm (--pdf SAIDA.pdf | --impressora NOME)
 //     [--hoje DD/MM/AAAA] [--autoajuste]
 // Builds the label batch of a product list and prints it with a label template, as the designer
-// prints it once the operator has opened that template.
+// prints it once the operator has opened that template. Each problem the run finds is one line
+// on standard error, its fields separated by tabs: page, row and column of the label on the
+// page, product code, control, problem; the exit status is then SaidaProblemas.
 #include "cli/Comandos.h"
 #include "cli/Lote.h"
 #include "cli/Saida.h"
@@ -69,10 +71,30 @@ RunSummary imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes) {
     return imprimirNaImpressora(ppReport1, opcoes.valores.value(u"--impressora"_s));
 }
 
-void relatar(const RunSummary& resumo, int etiquetas) {
+// Counted from 1; empty for a problem that concerns no single label.
+QString posicao(int indice) {
+    return indice < 0 ? QString() : QString::number(indice + 1);
+}
+
+// A field of a problem's line: a template's names could hold a tab or a line break.
+QString campo(QString texto) {
+    return texto.replace(u'\t', u' ').replace(u'\n', u' ').replace(u'\r', u' ');
+}
+
+QString linhaDoProblema(const plataforma::relatorio::Problem& problema) {
+    const plataforma::relatorio::LabelPosition& etiqueta = problema.label;
+    return QStringList{posicao(etiqueta.page),   posicao(etiqueta.row),
+                       posicao(etiqueta.column), campo(problema.productCode),
+                       campo(problema.control),  campo(problema.reason)}
+               .join(u'\t') +
+           u'\n';
+}
+
+int relatar(const RunSummary& resumo, int etiquetas) {
     for (const plataforma::relatorio::Problem& problema : resumo.problems)
-        imprimirErro(problema.describe() + u'\n');
+        imprimirErro(linhaDoProblema(problema));
     imprimir(u"Etiquetas: %1. Páginas: %2.\n"_s.arg(etiquetas).arg(resumo.pages));
+    return resumo.problems.empty() ? SaidaOk : SaidaProblemas;
 }
 
 bool usoValido(const std::optional<Opcoes>& opcoes) {
@@ -105,12 +127,12 @@ int ComandoImprimir(const QStringList& argumentos) {
             imprimirErro(u"Defina as quantidades de etiquetas a serem impressas.\n"_s);
             return SaidaFalha;
         }
-        relatar(imprimirEtiquetas(objetos.ppReport1(), *opcoes), objetos.MemTable3().rowCount());
+        return relatar(imprimirEtiquetas(objetos.ppReport1(), *opcoes),
+                       objetos.MemTable3().rowCount());
     } catch (const plataforma::SilentAbort&) {
         return SaidaFalha;
     } catch (const plataforma::Exception& erro) {
         imprimirErro(erro.message() + u'\n');
         return SaidaFalha;
     }
-    return SaidaOk;
 }

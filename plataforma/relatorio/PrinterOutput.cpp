@@ -32,6 +32,11 @@ RunSummary print(Report& report, QPrinter& printer) {
     return paintReport(report, printer);
 }
 
+RunSummary print(Document& document, QPrinter& printer) {
+    printer.setFullPage(true);
+    return paintDocument(document, printer);
+}
+
 RunSummary printOnSystemPrinter(Report& report) {
     if (QPrinterInfo::availablePrinterNames().isEmpty())
         throw Exception(u"Nenhuma impressora está instalada."_s);

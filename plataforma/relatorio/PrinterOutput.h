@@ -6,6 +6,7 @@ class QPrinter;
 
 namespace plataforma::relatorio {
 
+class Document;
 class Report;
 
 // Sets a printer up for the report: the printer the template names when the system has one by
@@ -18,6 +19,8 @@ void configurePrinter(Report& report, QPrinter& printer);
 // before each page is laid out; what it throws goes to the caller (a SilentAbort abandons the
 // run) before anything reaches the printer.
 RunSummary print(Report& report, QPrinter& printer);
+// The same for a document laid out and checked already.
+RunSummary print(Document& document, QPrinter& printer);
 
 // Prints on the system's printer, set up by configurePrinter. Throws plataforma::Exception
 // when no printer is installed.
