@@ -62,6 +62,7 @@ PreviewPane::PreviewPane(Report& report, QWidget* parent)
     splitter->addWidget(problems);
     splitter->setStretchFactor(0, 4);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({600, 150});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
