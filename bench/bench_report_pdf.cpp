@@ -17,6 +17,7 @@
 #include <sys/resource.h>
 
 using namespace plataforma::relatorio;
+using plataforma::Money;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -115,6 +116,11 @@ int main(int argc, char** argv) {
         Report report;
         report.loadFromFile(file);
         report.setPipelines(&pipelines);
+        // As the label program has it, so that every label's prices are checked too.
+        report.setLabelRules({.codeField = {},
+                              .descriptionField = u"CDESCRICAO"_s,
+                              .priceFields = {u"CPRECO"_s, u"CPRECOPRAT"_s},
+                              .noPrice = Money::fromUnits(99999999900)});
         for (int copies : {1, 5, 100}) {
             fill(table, copies);
             const Figures figures = measure(report, dir.filePath(u"etiquetas.pdf"_s));

@@ -1,7 +1,9 @@
 // etiquetas-cli imprimir ARQUIVO --modelo ID|ARQUIVO.rtm (--pdf SAIDA.pdf | --impressora NOME)
 //     [--hoje DD/MM/AAAA] [--autoajuste]
 // Builds the label batch of a product list and prints it with a label template, as the designer
-// prints it once the operator has opened that template.
+// prints it once the operator has opened that template. Each problem the run finds is one line
+// on standard error, its fields separated by tabs: page, row and column of the label on the
+// page, product code, control, problem; the exit status is then SaidaProblemas.
 #include "cli/Comandos.h"
 #include "cli/Lote.h"
 #include "cli/Saida.h"
@@ -62,13 +64,33 @@ plataforma::relatorio::PrintJob imprimirNaImpressora(Report& ppReport1, const QS
     return plataforma::relatorio::printJob(ppReport1, printer);
 }
 
-void relatar(const RunSummary& resumo, int etiquetas) {
-    for (const plataforma::relatorio::Problem& problema : resumo.problems)
-        imprimirErro(problema.describe() + u'\n');
-    imprimir(u"Etiquetas: %1. Páginas: %2.\n"_s.arg(etiquetas).arg(resumo.pages));
+// Counted from 1; empty for a problem that concerns no single label.
+QString posicao(int indice) {
+    return indice < 0 ? QString() : QString::number(indice + 1);
 }
 
-void imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes, int etiquetas) {
+// A field of a problem's line: a template's names could hold a tab or a line break.
+QString campo(QString texto) {
+    return texto.replace(u'\t', u' ').replace(u'\n', u' ').replace(u'\r', u' ');
+}
+
+QString linhaDoProblema(const plataforma::relatorio::Problem& problema) {
+    const plataforma::relatorio::LabelPosition& etiqueta = problema.label;
+    return QStringList{posicao(etiqueta.page),   posicao(etiqueta.row),
+                       posicao(etiqueta.column), campo(problema.productCode),
+                       campo(problema.control),  campo(problema.reason)}
+               .join(u'\t') +
+           u'\n';
+}
+
+int relatar(const RunSummary& resumo, int etiquetas) {
+    for (const plataforma::relatorio::Problem& problema : resumo.problems)
+        imprimirNoErro(linhaDoProblema(problema));
+    imprimir(u"Etiquetas: %1. Páginas: %2.\n"_s.arg(etiquetas).arg(resumo.pages));
+    return resumo.problems.empty() ? SaidaOk : SaidaProblemas;
+}
+
+int imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes, int etiquetas) {
     const QString pdf = opcoes.valores.value(u"--pdf"_s);
     if (!pdf.isEmpty())
         return relatar(plataforma::relatorio::writePdf(ppReport1, pdf), etiquetas);
@@ -76,9 +98,10 @@ void imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes, int etiquetas) {
     const plataforma::relatorio::PrintJob trabalho = imprimirNaImpressora(ppReport1, fila);
     if (!trabalho.warning.isEmpty())
         imprimirErro(trabalho.warning + u'\n');
-    relatar(trabalho.summary, etiquetas);
+    const int saida = relatar(trabalho.summary, etiquetas);
     if (trabalho.id != 0)
         imprimir(plataforma::relatorio::describeJob(trabalho) + u'\n');
+    return saida;
 }
 
 bool usoValido(const std::optional<Opcoes>& opcoes) {
@@ -109,12 +132,11 @@ int ComandoImprimir(const QStringList& argumentos) {
             imprimirErro(u"Defina as quantidades de etiquetas a serem impressas.\n"_s);
             return SaidaFalha;
         }
-        imprimirEtiquetas(objetos.ppReport1(), *opcoes, objetos.MemTable3().rowCount());
+        return imprimirEtiquetas(objetos.ppReport1(), *opcoes, objetos.MemTable3().rowCount());
     } catch (const plataforma::SilentAbort&) {
         return SaidaFalha;
     } catch (const plataforma::Exception& erro) {
         imprimirErro(erro.message() + u'\n');
         return SaidaFalha;
     }
-    return SaidaOk;
 }

@@ -12,6 +12,7 @@ ObjetosRelatorio::ObjetosRelatorio()
     m_pipelines.add(m_Selecionados);
     m_ppReport1.setPipelines(&m_pipelines);
     m_ppReport1.setHandlers(&m_manipuladores);
+    m_ppReport1.setLabelRules(RegrasDasEtiquetas());
 }
 
 void ObjetosRelatorio::publicar(const QString& nome,

@@ -1,5 +1,7 @@
 #include "impressao/TabelaEtiquetas.h"
 
+#include "impressao/MenorPreco.h"
+
 namespace impressao {
 
 using plataforma::FieldType;
@@ -35,6 +37,16 @@ void DefinirCamposEtiquetas(plataforma::MemTable& MemTable3) {
         .setDisplayLabel(u"Menor Preço"_s)
         .setDisplayFormat(dinheiro)
         .setDisplayWidth(12);
+}
+
+plataforma::relatorio::LabelRules RegrasDasEtiquetas() {
+    const plataforma::Money zero;
+    return {
+        .codeField = QString::fromLatin1(lista::CID_PROD),
+        .descriptionField = QString::fromLatin1(lista::CDESCRICAO),
+        .priceFields = {QString::fromLatin1(lista::CPRECO), QString::fromLatin1(lista::CPRECPRO),
+                        QString::fromLatin1(lista::CPRECO_DESC), QString::fromLatin1(CPRECOPRAT)},
+        .noPrice = MenorPreco(zero, zero, zero)};
 }
 
 } // namespace impressao

@@ -2,7 +2,7 @@
 
 #include "plataforma/relatorio/Colors.h"
 #include "plataforma/relatorio/Control.h"
-#include "plataforma/relatorio/Problems.h"
+#include "plataforma/relatorio/Preflight.h"
 
 #include <QPainter>
 
@@ -27,33 +27,40 @@ QFont digitsFont(const FontSettings& settings) {
 } // namespace
 
 BarcodePainter::BarcodePainter(const Control& control, PaintContext& context)
-    : m_problems(context.problems), m_name(control.name()),
-      m_binding(context.report, control, context.problems),
+    : ControlPainter(control), m_binding(context.report, control, context.problems),
       m_barColor(colorFromName(control.barColor())),
       m_textColor(colorFromName(control.font().color)), m_opaque(!control.transparent()) {
-    const QRectF box = control.box().inMillimetres();
-    m_topLeft = box.topLeft();
     m_request.type = control.barcodeType();
     m_request.moduleWidth = control.mmBarWidth() / 1000.0;
-    m_request.boxSize = box.size();
+    m_request.boxSize = box().size();
     m_request.font = digitsFont(control.font());
 }
 
-void BarcodePainter::paint(QPainter& painter, QPointF bandOrigin, int row) {
-    const QPointF topLeft = bandOrigin + m_topLeft;
-    if (m_opaque)
-        painter.fillRect(QRectF(topLeft, m_request.boxSize), paperWhite());
+const Barcode* BarcodePainter::encoded(int row) {
     if (!m_binding.isBound())
-        return;
+        return nullptr;
     FieldValue value = m_binding.value(row);
     if (!m_barcode || value != m_value) {
         m_request.data = m_binding.text(row, value);
         m_barcode = &m_cache.barcode(m_request);
         m_value = std::move(value);
-        if (!m_barcode->isValid())
-            m_problems.add({row, m_name, m_request.data, m_barcode->error()});
     }
-    m_barcode->draw(painter, topLeft, m_barColor, m_textColor);
+    return m_barcode;
+}
+
+void BarcodePainter::paint(QPainter& painter, QPointF bandOrigin, int row) {
+    const QPointF topLeft = bandOrigin + box().topLeft();
+    if (m_opaque)
+        painter.fillRect(QRectF(topLeft, m_request.boxSize), paperWhite());
+    if (const Barcode* barcode = encoded(row))
+        barcode->draw(painter, topLeft, m_barColor, m_textColor);
+}
+
+void BarcodePainter::check(Preflight& preflight) {
+    ControlPainter::check(preflight);
+    const Barcode* barcode = encoded(preflight.row());
+    if (barcode && !barcode->isValid())
+        preflight.report(name(), m_request.data, barcode->error());
 }
 
 } // namespace plataforma::relatorio

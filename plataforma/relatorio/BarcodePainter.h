@@ -16,14 +16,16 @@ public:
     BarcodePainter(const Control& control, PaintContext& context);
 
     void paint(QPainter& painter, QPointF bandOrigin, int row) override;
+    // Data that cannot be encoded, and a box that leaves the paper.
+    void check(Preflight& preflight) override;
 
 private:
-    ProblemList& m_problems;
-    QString m_name;
+    // The row's bar code, null when the control is not bound to a field.
+    const Barcode* encoded(int row);
+
     FieldBinding m_binding;
     BarcodeRequest m_request;
     BarcodeCache m_cache;
-    QPointF m_topLeft;
     QColor m_barColor;
     QColor m_textColor;
     bool m_opaque;

@@ -4,6 +4,7 @@
 #include "plataforma/relatorio/Control.h"
 #include "plataforma/relatorio/ImagePainter.h"
 #include "plataforma/relatorio/LinePainter.h"
+#include "plataforma/relatorio/Preflight.h"
 #include "plataforma/relatorio/ShapePainter.h"
 #include "plataforma/relatorio/TextPainter.h"
 
@@ -11,6 +12,13 @@
 #include <algorithm>
 
 namespace plataforma::relatorio {
+
+ControlPainter::ControlPainter(const Control& control)
+    : m_name(control.name()), m_box(control.box().inMillimetres()) {}
+
+void ControlPainter::check(Preflight& preflight) {
+    preflight.checkOnPaper(m_name, m_box);
+}
 
 int drawnFontSize(int points) {
     constexpr int Largest = 1000;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPointF>
+#include <QRectF>
+#include <QString>
 #include <memory>
 
 class QBrush;
@@ -9,6 +11,7 @@ class QPainter;
 namespace plataforma::relatorio {
 
 class Control;
+class Preflight;
 class ProblemList;
 class Report;
 class TextShaper;
@@ -18,11 +21,24 @@ class TextShaper;
 // goes to the run's problems and never stops the run.
 class ControlPainter {
 public:
+    explicit ControlPainter(const Control& control);
     virtual ~ControlPainter() = default;
 
     // bandOrigin is the band's top-left corner in millimetres on a painter whose user space is
     // millimetres; row is the data row the band prints, -1 for none.
     virtual void paint(QPainter& painter, QPointF bandOrigin, int row) = 0;
+
+    // Reports what would come out wrong on the label that the preflight stands at. Here: a
+    // box that leaves the paper, which is all a control drawing its whole box can get wrong.
+    virtual void check(Preflight& preflight);
+
+protected:
+    const QString& name() const { return m_name; }
+    const QRectF& box() const { return m_box; } // millimetres from the band's corner
+
+private:
+    QString m_name;
+    QRectF m_box;
 };
 
 // What the painters of one run share.

@@ -13,7 +13,25 @@ constexpr double MillimetresPerInch = 25.4;
 
 } // namespace
 
-Document::Document(Report& report) : m_pages(paginate(report)), m_renderer(report) {}
+Document::Document(Report& report)
+    : m_report(report), m_pages(paginate(report)), m_renderer(report) {
+    for (int i = 0; i < pageCount(); ++i) {
+        m_renderer.check(page(i), i);
+        for (const BandPlacement& band : page(i).bands)
+            m_labels += band.kind == BandKind::Detail ? 1 : 0;
+    }
+}
+
+QRectF Document::labelBox(const LabelPosition& label) const {
+    if (label.page < 0 || label.page >= pageCount())
+        return {};
+    for (const BandPlacement& band : page(label.page).bands) {
+        if (band.kind == BandKind::Detail && band.pageRow == label.row &&
+            band.column == label.column)
+            return QRectF(band.origin, band.size);
+    }
+    return {};
+}
 
 void Document::renderPage(QPainter& painter, int index) {
     m_renderer.render(painter, page(index));

@@ -21,29 +21,29 @@ QSizeF naturalSize(const QImage& image) {
 } // namespace
 
 ImagePainter::ImagePainter(const Control& control, PaintContext& context)
-    : m_image(QImage::fromData(control.pictureBytes())), m_box(control.box().inMillimetres()) {
+    : ControlPainter(control), m_image(QImage::fromData(control.pictureBytes())) {
     if (m_image.isNull()) {
         context.problems.add({-1, control.name(), control.pictureClass(),
                               u"A imagem do modelo não pôde ser lida."_s});
         return;
     }
     if (!control.stretch()) {
-        m_target = QRectF(m_box.topLeft(), naturalSize(m_image));
+        m_target = QRectF(box().topLeft(), naturalSize(m_image));
     } else if (control.maintainAspectRatio()) {
-        m_target = QRectF(m_box.topLeft(),
-                          QSizeF(m_image.size()).scaled(m_box.size(), Qt::KeepAspectRatio));
+        m_target = QRectF(box().topLeft(),
+                          QSizeF(m_image.size()).scaled(box().size(), Qt::KeepAspectRatio));
     } else {
-        m_target = m_box;
+        m_target = box();
     }
 }
 
 void ImagePainter::paint(QPainter& painter, QPointF bandOrigin, int /*row*/) {
     if (m_image.isNull())
         return;
-    const bool clip = !m_box.contains(m_target);
+    const bool clip = !box().contains(m_target);
     if (clip) {
         painter.save();
-        painter.setClipRect(m_box.translated(bandOrigin), Qt::IntersectClip);
+        painter.setClipRect(box().translated(bandOrigin), Qt::IntersectClip);
     }
     painter.drawImage(m_target.translated(bandOrigin), m_image);
     if (clip)

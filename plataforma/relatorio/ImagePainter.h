@@ -17,7 +17,6 @@ public:
 
 private:
     QImage m_image;
-    QRectF m_box;
     QRectF m_target; // where the picture goes, relative to the band
 };
 

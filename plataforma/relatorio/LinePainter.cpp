@@ -9,7 +9,8 @@
 namespace plataforma::relatorio {
 
 LinePainter::LinePainter(const Control& control)
-    : m_pen(colorFromName(control.penColor()), std::max(control.weight(), 0.0f) * 25.4 / 72,
+    : ControlPainter(control),
+      m_pen(colorFromName(control.penColor()), std::max(control.weight(), 0.0f) * 25.4 / 72,
             Qt::SolidLine, Qt::FlatCap) {
     const QRectF box = control.box().inMillimetres();
     const double half = m_pen.widthF() / 2;

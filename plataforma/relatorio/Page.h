@@ -17,6 +17,9 @@ struct BandPlacement {
     // page or column holds no row.
     int row;
     int column; // -1 for the page's header and footer
+    // For a detail band, its row of labels on the page, counted from 0 in its column; -1 for
+    // the other bands.
+    int pageRow;
     QPointF origin;
     QSizeF size; // as the band was when the page was laid out
 };

@@ -8,7 +8,7 @@ namespace plataforma::relatorio {
 
 using namespace Qt::StringLiterals;
 
-PageRenderer::PageRenderer(Report& report) {
+PageRenderer::PageRenderer(Report& report) : m_preflight(report, m_problems) {
     const QString pipeline = report.dataPipelineName();
     if (!pipeline.isEmpty() && report.pipeline() == nullptr) {
         m_problems.add({-1, report.name(), pipeline,
@@ -34,6 +34,17 @@ void PageRenderer::render(QPainter& painter, const Page& page) {
             control->paint(painter, band.origin, band.row);
     }
     painter.restore();
+}
+
+void PageRenderer::check(const Page& page, int index) {
+    const auto& painters = m_painters[static_cast<std::size_t>(BandKind::Detail)];
+    for (const BandPlacement& band : page.bands) {
+        if (band.kind != BandKind::Detail)
+            continue;
+        m_preflight.setLabel(index, band, page.paperSize);
+        for (const auto& control : painters)
+            control->check(m_preflight);
+    }
 }
 
 } // namespace plataforma::relatorio

@@ -2,6 +2,7 @@
 
 #include "plataforma/relatorio/ControlPainter.h"
 #include "plataforma/relatorio/Page.h"
+#include "plataforma/relatorio/Preflight.h"
 #include "plataforma/relatorio/Problems.h"
 #include "plataforma/relatorio/TextShaper.h"
 
@@ -27,11 +28,15 @@ public:
     // paper's top-left corner. Anything past the paper's edges is left for the device to cut.
     void render(QPainter& painter, const Page& page);
 
-    // What could not be printed so far, each problem once.
+    // Checks every label of the page, the page's index given (see Preflight).
+    void check(const Page& page, int index);
+
+    // What the checks found and what could not be printed so far.
     const ProblemList& problems() const { return m_problems; }
 
 private:
     ProblemList m_problems;
+    Preflight m_preflight;
     TextShaper m_shaper;
     std::array<std::vector<std::unique_ptr<ControlPainter>>, 5> m_painters; // by BandKind
 };

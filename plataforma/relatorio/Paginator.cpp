@@ -76,7 +76,7 @@ class PageBuilder {
 public:
     PageBuilder(const Geometry& g, int firstRow, int rowCount)
         : m_g(g), m_nextRow(firstRow), m_rowCount(rowCount),
-          m_columns(g.columnLefts.size(), {-1, -1}) {
+          m_columns(g.columnLefts.size(), {-1, -1}), m_labelsInColumn(g.columnLefts.size(), 0) {
         const MmMargins& m = g.margins;
         m_columnTop = Length{m.top} + g.height(BandKind::Header) + g.height(BandKind::ColumnHeader);
         m_columnBottom = g.paperHeight - m.bottom - g.height(BandKind::Footer) -
@@ -94,7 +94,7 @@ private:
     }
     void placeDetail(int column, Length y);
     void add(std::vector<BandPlacement>& bands, BandKind kind, int row, int column, Length x,
-             Length y, Length width) const;
+             Length y, Length width, int pageRow = -1) const;
 
     const Geometry& m_g;
     int m_nextRow;
@@ -103,6 +103,7 @@ private:
     Length m_columnBottom = 0;
     std::vector<BandPlacement> m_details;
     std::vector<std::pair<int, int>> m_columns; // first and last row of each column, -1 if none
+    std::vector<int> m_labelsInColumn;
 };
 
 void PageBuilder::placeDetail(int column, Length y) {
@@ -110,8 +111,9 @@ void PageBuilder::placeDetail(int column, Length y) {
     if (first < 0)
         first = m_nextRow;
     last = m_nextRow;
+    int& pageRow = m_labelsInColumn[static_cast<std::size_t>(column)];
     add(m_details, BandKind::Detail, m_nextRow, column,
-        m_g.columnLefts[static_cast<std::size_t>(column)], y, m_g.columnWidth);
+        m_g.columnLefts[static_cast<std::size_t>(column)], y, m_g.columnWidth, pageRow++);
     ++m_nextRow;
 }
 
@@ -138,9 +140,9 @@ void PageBuilder::placeDetails() {
 }
 
 void PageBuilder::add(std::vector<BandPlacement>& bands, BandKind kind, int row, int column,
-                      Length x, Length y, Length width) const {
+                      Length x, Length y, Length width, int pageRow) const {
     if (m_g.has(kind))
-        bands.push_back({kind, row, column, point(x, y), size(width, m_g.height(kind))});
+        bands.push_back({kind, row, column, pageRow, point(x, y), size(width, m_g.height(kind))});
 }
 
 Page PageBuilder::page() const {

@@ -1,6 +1,7 @@
 #include "plataforma/relatorio/PaintReport.h"
 
 #include "plataforma/Exception.h"
+#include "plataforma/relatorio/Document.h"
 #include "plataforma/relatorio/PageRenderer.h"
 #include "plataforma/relatorio/Paginator.h"
 #include "plataforma/relatorio/Report.h"
@@ -9,6 +10,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <functional>
 
 namespace plataforma::relatorio {
 
@@ -28,21 +30,43 @@ QPageLayout pageLayoutOf(Report& report) {
                        QPageLayout::Millimeter);
 }
 
-RunSummary paintReport(Report& report, QPagedPaintDevice& device) {
-    const std::vector<Page> pages = paginate(report);
-    PageRenderer renderer(report);
+namespace {
+
+// Draws pages one after the other, each by drawPage on a painter whose user space is
+// millimetres from the paper's corner.
+void paintPages(QPagedPaintDevice& device, int count,
+                const std::function<void(QPainter&, int)>& drawPage) {
     QPainter painter;
     if (!painter.begin(&device))
         throw Exception(u"Não foi possível iniciar a impressão do relatório."_s);
     painter.scale(device.logicalDpiX() / 25.4, device.logicalDpiY() / 25.4);
-    for (std::size_t i = 0; i < pages.size(); ++i) {
+    for (int i = 0; i < count; ++i) {
         if (i > 0)
             device.newPage();
-        renderer.render(painter, pages[i]);
+        drawPage(painter, i);
     }
     if (!painter.end())
         throw Exception(u"Não foi possível concluir a impressão do relatório."_s);
-    return {static_cast<int>(pages.size()), renderer.problems().items()};
+}
+
+} // namespace
+
+RunSummary paintReport(Report& report, QPagedPaintDevice& device) {
+    const std::vector<Page> pages = paginate(report);
+    PageRenderer renderer(report);
+    const int count = static_cast<int>(pages.size());
+    paintPages(device, count, [&](QPainter& painter, int i) {
+        const Page& page = pages[static_cast<std::size_t>(i)];
+        renderer.check(page, i);
+        renderer.render(painter, page);
+    });
+    return {count, renderer.problems().items()};
+}
+
+RunSummary paintDocument(Document& document, QPagedPaintDevice& device) {
+    paintPages(device, document.pageCount(),
+               [&document](QPainter& painter, int i) { document.renderPage(painter, i); });
+    return {document.pageCount(), document.problems()};
 }
 
 } // namespace plataforma::relatorio

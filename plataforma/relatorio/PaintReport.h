@@ -9,6 +9,7 @@ class QPagedPaintDevice;
 
 namespace plataforma::relatorio {
 
+class Document;
 class Report;
 
 // What a run produced.
@@ -25,8 +26,15 @@ QPageLayout pageLayoutOf(Report& report);
 // Produces every page of the report on a device already set up for its paper (its origin at
 // the paper's corner). All pages are laid out first, each after its page-request event; an
 // exception from the event (a SilentAbort abandons the run) goes to the caller before anything
-// is drawn, so that a printer receives no job and a file no page. Throws plataforma::Exception
-// when painting cannot begin on the device.
+// is drawn, so that a printer receives no job and a file no page. Each page's labels are checked
+// (Preflight) just before the page is drawn: the check then meets the texts and bar codes the
+// drawing makes anyway and costs next to nothing, and all it finds is in the summary before the
+// device finishes, which is when a file is written or a job goes to the printer. Throws
+// plataforma::Exception when painting cannot begin on the device.
 RunSummary paintReport(Report& report, QPagedPaintDevice& device);
+
+// Draws the pages of a document laid out and checked already, so that the operator could be
+// asked about its problems before anything was drawn. The same device set-up as paintReport.
+RunSummary paintDocument(Document& document, QPagedPaintDevice& device);
 
 } // namespace plataforma::relatorio

@@ -1,11 +1,13 @@
 #include "plataforma/relatorio/PdfOutput.h"
 
 #include "plataforma/Errors.h"
+#include "plataforma/relatorio/Document.h"
 #include "plataforma/relatorio/Report.h"
 
 #include <QDir>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <functional>
 
 namespace plataforma::relatorio {
 
@@ -15,9 +17,8 @@ namespace {
 
 constexpr int Resolution = 1200;
 
-} // namespace
-
-RunSummary writePdf(Report& report, const QString& path) {
+RunSummary writeWith(Report& report, const QString& path,
+                     const std::function<RunSummary(QPdfWriter&)>& paint) {
     const QString shown = QDir::toNativeSeparators(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -29,11 +30,23 @@ RunSummary writePdf(Report& report, const QString& path) {
         writer.setPageLayout(pageLayoutOf(report));
         writer.setTitle(report.printerSetup().documentName());
         writer.setCreator(u"Etiquetas"_s);
-        summary = paintReport(report, writer);
+        summary = paint(writer);
     }
     if (!file.commit())
         throw fileCreationError(shown, file.errorString());
     return summary;
+}
+
+} // namespace
+
+RunSummary writePdf(Report& report, const QString& path) {
+    return writeWith(report, path,
+                     [&report](QPdfWriter& writer) { return paintReport(report, writer); });
+}
+
+RunSummary writePdf(Document& document, const QString& path) {
+    return writeWith(document.report(), path,
+                     [&document](QPdfWriter& writer) { return paintDocument(document, writer); });
 }
 
 } // namespace plataforma::relatorio

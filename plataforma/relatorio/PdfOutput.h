@@ -6,6 +6,7 @@
 
 namespace plataforma::relatorio {
 
+class Document;
 class Report;
 
 // Writes every page of the report to a PDF file: vector drawing at 1200 dpi, fonts embedded,
@@ -14,5 +15,7 @@ class Report;
 // an existing one as it was. Throws plataforma::Exception, naming the path and the reason, when
 // the file cannot be written.
 RunSummary writePdf(Report& report, const QString& path);
+// The same for a document laid out and checked already.
+RunSummary writePdf(Document& document, const QString& path);
 
 } // namespace plataforma::relatorio

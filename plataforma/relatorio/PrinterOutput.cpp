@@ -39,20 +39,27 @@ RunSummary print(Report& report, QPrinter& printer) {
     return paintReport(report, printer);
 }
 
+RunSummary print(Document& document, QPrinter& printer) {
+    printer.setFullPage(true);
+    return paintDocument(document, printer);
+}
+
 QString describeJob(const PrintJob& job) {
     return job.id == 0 ? QString() : u"Trabalho %1 enviado para %2"_s.arg(job.id).arg(job.queue);
 }
 
+namespace {
+
 #ifdef Q_OS_WIN
-PrintJob printJob(Report& report, QPrinter& printer) {
-    return {print(report, printer), 0, printer.printerName(), {}};
+template <typename Source> PrintJob printThroughSpooler(Source& source, QPrinter& printer) {
+    return {print(source, printer), 0, printer.printerName(), {}};
 }
 #else
 // Qt's print engine does not hand the spooler's answer back, so the pages are rendered to a
 // PDF that goes to the queue through the scheduler's own library.
-PrintJob printJob(Report& report, QPrinter& printer) {
+template <typename Source> PrintJob printThroughSpooler(Source& source, QPrinter& printer) {
     if (!printer.outputFileName().isEmpty())
-        return {print(report, printer), 0, printer.printerName(), {}};
+        return {print(source, printer), 0, printer.printerName(), {}};
     const QString queue = printer.printerName();
     PrintJob job;
     job.queue = queue;
@@ -61,11 +68,21 @@ PrintJob printJob(Report& report, QPrinter& printer) {
     if (!folder.isValid())
         throw Exception(u"Pasta temporária para a impressão: %1."_s.arg(folder.errorString()));
     const QString pdf = folder.filePath(u"etiquetas.pdf"_s);
-    job.summary = writePdf(report, pdf);
+    job.summary = writePdf(source, pdf);
     job.id = submitPdf(queue, pdf, printer.docName(), printer.copyCount());
     return job;
 }
 #endif
+
+} // namespace
+
+PrintJob printJob(Report& report, QPrinter& printer) {
+    return printThroughSpooler(report, printer);
+}
+
+PrintJob printJob(Document& document, QPrinter& printer) {
+    return printThroughSpooler(document, printer);
+}
 
 RunSummary printOnSystemPrinter(Report& report) {
     if (QPrinterInfo::availablePrinterNames().isEmpty())

@@ -8,6 +8,7 @@ class QPrinter;
 
 namespace plataforma::relatorio {
 
+class Document;
 class Report;
 
 // Sets a printer up for the report: the printer the template names when the system has one by
@@ -20,6 +21,8 @@ void configurePrinter(Report& report, QPrinter& printer);
 // before each page is laid out; what it throws goes to the caller (a SilentAbort abandons the
 // run) before anything reaches the printer.
 RunSummary print(Report& report, QPrinter& printer);
+// The same for a document laid out and checked already.
+RunSummary print(Document& document, QPrinter& printer);
 
 // A run handed to a printer.
 struct PrintJob {
@@ -39,6 +42,8 @@ QString describeJob(const PrintJob& job);
 // unless the spooler took it. On Windows, or when the printer writes a file, the pages go
 // through the printer itself, as print() does.
 PrintJob printJob(Report& report, QPrinter& printer);
+// The same for a document laid out and checked already.
+PrintJob printJob(Document& document, QPrinter& printer);
 
 // Prints on the system's printer, set up by configurePrinter. Throws plataforma::Exception
 // when no printer is installed.

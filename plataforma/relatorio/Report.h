@@ -2,6 +2,7 @@
 
 #include "modelos/fluxo/Objeto.h"
 #include "plataforma/relatorio/Band.h"
+#include "plataforma/relatorio/LabelRules.h"
 #include "plataforma/relatorio/Language.h"
 #include "plataforma/relatorio/PrinterSetup.h"
 #include "plataforma/relatorio/Registries.h"
@@ -34,6 +35,9 @@ public:
     // be null. Setting one binds the layout's names again.
     void setPipelines(const PipelineRegistry* pipelines);
     void setHandlers(const HandlerRegistry* handlers);
+    // What the application says about its labels; they stay when another layout is loaded.
+    void setLabelRules(LabelRules rules) { m_labelRules = std::move(rules); }
+    const LabelRules& labelRules() const { return m_labelRules; }
 
     // Loading replaces the whole layout and every binding; on failure (a plataforma::Exception
     // with a Portuguese message) the report keeps the layout it had.
@@ -97,6 +101,7 @@ private:
     const HandlerRegistry* m_handlers = nullptr;
     Pipeline* m_pipeline = nullptr;
     ReportHandler m_pageRequest;
+    LabelRules m_labelRules;
 };
 
 } // namespace plataforma::relatorio

@@ -14,14 +14,14 @@ constexpr double PenWidth = 25.4 / 96;
 } // namespace
 
 ShapePainter::ShapePainter(const Control& control)
-    : m_box(control.box().inMillimetres()),
+    : ControlPainter(control),
       m_pen(Qt::black, PenWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin), m_brush(Qt::white) {}
 
 void ShapePainter::paint(QPainter& painter, QPointF bandOrigin, int /*row*/) {
     painter.setPen(m_pen);
     painter.setBrush(m_brush);
     const double inset = PenWidth / 2;
-    painter.drawRect(m_box.translated(bandOrigin).adjusted(inset, inset, -inset, -inset));
+    painter.drawRect(box().translated(bandOrigin).adjusted(inset, inset, -inset, -inset));
 }
 
 } // namespace plataforma::relatorio

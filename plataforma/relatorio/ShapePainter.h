@@ -17,7 +17,6 @@ public:
     void paint(QPainter& painter, QPointF bandOrigin, int row) override;
 
 private:
-    QRectF m_box;
     QPen m_pen;
     QBrush m_brush;
 };

@@ -19,6 +19,12 @@ constexpr int ReferencePixelSize = 200;
 constexpr double MillimetresPerPoint = 25.4 / 72;
 // Enough distinct texts for the products of a large batch; past it the cache starts over.
 constexpr qsizetype CacheLimit = 4096;
+// A thousandth of a millimetre, the templates' own unit, for the rounding of lengths.
+constexpr double Slack = 0.001;
+
+QRectF inMillimetres(const QRectF& referencePixels, const TextStyle& style) {
+    return QRectF(referencePixels.topLeft() * style.scale, referencePixels.size() * style.scale);
+}
 
 double alignmentFactor(TextAlignment alignment) {
     switch (alignment) {
@@ -44,30 +50,53 @@ void appendRun(QList<QGlyphRun>& runs, const QGlyphRun& run) {
     last.setPositions(last.positions() + run.positions());
 }
 
-// The extent of the laid-out lines, in reference pixels.
-struct Extent {
-    double width = 0;
-    double height = 0;
-};
-
 // Breaks the text into lines (at the box's width when it wraps), one below the other.
-Extent breakLines(QTextLayout& layout, const TextStyle& style, double boxWidth) {
+void breakLines(QTextLayout& layout, const TextStyle& style, double boxWidth) {
     QTextOption option;
     option.setWrapMode(style.wordWrap ? QTextOption::WrapAtWordBoundaryOrAnywhere
                                       : QTextOption::NoWrap);
     layout.setTextOption(option);
     // Keeps the shaped glyphs past endLayout(), where glyphRuns() reads them.
     layout.setCacheEnabled(true);
-    Extent extent;
+    double y = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(style.wordWrap ? boxWidth : 1e9);
-        line.setPosition(QPointF(0, extent.height));
-        extent.height += line.height();
-        extent.width = std::max(extent.width, line.naturalTextWidth());
+        line.setPosition(QPointF(0, y));
+        y += line.height();
     }
     layout.endLayout();
+}
+
+// How many of the first lines fit whole in a box of that height, in reference pixels.
+int linesWithin(const QTextLayout& layout, double height) {
+    // Lengths from a template in thousandths of a millimetre do not land exactly on the font's
+    // sixty-fourths of a pixel.
+    constexpr double Rounding = 1e-6;
+    int lines = 0;
+    while (lines < layout.lineCount() && layout.lineAt(lines).rect().bottom() <= height + Rounding)
+        ++lines;
+    return lines;
+}
+
+// The extent of the first lines, in reference pixels, as laid out from the left edge.
+QRectF extentOf(const QTextLayout& layout, int lines) {
+    QRectF extent;
+    for (int i = 0; i < lines; ++i) {
+        const QTextLine line = layout.lineAt(i);
+        extent |= QRectF(line.x(), line.y(), line.naturalTextWidth(), line.height());
+    }
     return extent;
+}
+
+// The glyphs of the first lines.
+QList<QGlyphRun> glyphsOf(const QTextLayout& layout, int lines) {
+    if (lines == layout.lineCount())
+        return layout.glyphRuns();
+    if (lines == 0)
+        return {};
+    const QTextLine last = layout.lineAt(lines - 1);
+    return layout.glyphRuns(0, last.textStart() + last.textLength());
 }
 
 } // namespace
@@ -104,37 +133,58 @@ std::shared_ptr<const ShapedText> TextShaper::shape(int styleId, const TextStyle
 }
 
 ShapedText TextShaper::layOut(const TextStyle& style, const QString& text) {
-    if (!(style.scale > 0) || text.isEmpty())
-        return {{}, QRectF(QPointF(), style.autoSize ? QSizeF() : style.box), false};
+    ShapedText shaped;
+    if (!(style.scale > 0) || text.isEmpty()) {
+        shaped.box = QRectF(QPointF(), style.autoSize ? QSizeF() : style.box);
+        return shaped;
+    }
     const double boxWidth = style.box.width() / style.scale;
     const double boxHeight = style.box.height() / style.scale;
     QTextLayout layout(text, style.font);
-    const Extent extent = breakLines(layout, style, boxWidth);
+    breakLines(layout, style, boxWidth);
 
+    shaped.lines = layout.lineCount();
+    shaped.linesThatFit = style.wordWrap ? linesWithin(layout, boxHeight) : shaped.lines;
+    const int drawn = style.wordWrap && !style.autoSize ? shaped.linesThatFit : shaped.lines;
+    const QRectF extent = extentOf(layout, drawn);
     const bool fitWidth = style.autoSize && !style.wordWrap;
-    const double width = fitWidth ? extent.width : boxWidth;
+    const double width = fitWidth ? extent.width() : boxWidth;
     const double factor = alignmentFactor(style.alignment);
     for (int i = 0; i < layout.lineCount(); ++i) {
         QTextLine line = layout.lineAt(i);
         line.setPosition(QPointF(factor * (width - line.naturalTextWidth()), line.y()));
     }
-    // In millimetres, so that drawing needs no change of the painter's transform: each change
-    // costs a PDF a graphics state of its own.
-    ShapedText shaped;
+    const QRectF ink = takeGlyphs(layout, drawn, style, shaped);
+    const double left = fitWidth ? factor * (boxWidth - extent.width()) : 0;
+    const QRectF box(left, 0, width, style.autoSize ? extent.height() : boxHeight);
+    shaped.box = inMillimetres(box, style);
+    shaped.clip = !style.autoSize && (extent.width() > boxWidth || extent.height() > boxHeight);
+    // The outlines, not the advances: a caption whose last advance passes the box's edge by a
+    // hair keeps its ink inside.
+    const double slack = Slack / style.scale;
+    shaped.tooWide = !style.wordWrap && !style.autoSize && !ink.isNull() &&
+                     (ink.left() < -slack || ink.right() > width + slack);
+    const QRectF inBox = ink.translated(left, 0);
+    shaped.ink = inMillimetres(shaped.clip ? inBox & box : inBox, style);
+    return shaped;
+}
+
+QRectF TextShaper::takeGlyphs(const QTextLayout& layout, int lines, const TextStyle& style,
+                              ShapedText& shaped) {
     const double pixelSize = ReferencePixelSize * style.scale;
-    for (QGlyphRun run : layout.glyphRuns()) {
+    QRectF ink;
+    for (QGlyphRun run : glyphsOf(layout, lines)) {
+        const QList<quint32> glyphs = run.glyphIndexes();
         QList<QPointF> positions = run.positions();
-        for (QPointF& position : positions)
-            position *= style.scale;
+        for (qsizetype i = 0; i < positions.size(); ++i) {
+            ink |= run.rawFont().boundingRect(glyphs[i]).translated(positions[i]);
+            positions[i] *= style.scale;
+        }
         run.setPositions(positions);
         run.setRawFont(sized(run.rawFont(), pixelSize));
         appendRun(shaped.glyphs, run);
     }
-    const double left = fitWidth ? factor * (boxWidth - extent.width) : 0;
-    shaped.box = QRectF(left * style.scale, 0, width * style.scale,
-                        (style.autoSize ? extent.height : boxHeight) * style.scale);
-    shaped.clip = !style.autoSize && (extent.width > boxWidth || extent.height > boxHeight);
-    return shaped;
+    return ink;
 }
 
 const QRawFont& TextShaper::sized(const QRawFont& reference, double pixelSize) {

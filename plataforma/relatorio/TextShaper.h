@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+class QTextLayout;
+
 namespace plataforma::relatorio {
 
 // How a text control lays out its text.
@@ -33,11 +35,17 @@ struct TextStyle {
 // millimetres, placed from the top-left corner of box; box from the control's top-left corner.
 // Auto size fits the box to the text: its width to a single line (the left edge stays for
 // left-justified text, the right edge for right-justified, the centre for centred), its height
-// to the lines.
+// to the lines. Without auto size, wrapped text keeps only the lines that fit whole in the box:
+// a line cut in half by the box's bottom edge would show over whatever lies below.
 struct ShapedText {
     QList<QGlyphRun> glyphs;
     QRectF box;
     bool clip = false; // the text overflows its box
+    // Where the drawn glyphs show, from the control's top-left corner: null for no text.
+    QRectF ink;
+    int lines = 0;        // the lines the text breaks into
+    int linesThatFit = 0; // of them, those that fit whole in the control's box as designed
+    bool tooWide = false; // a line shows past a box that neither wraps nor sizes itself
 };
 
 // Lays texts out and keeps them: a label batch prints each product's texts on several labels,
@@ -57,6 +65,11 @@ private:
     };
 
     ShapedText layOut(const TextStyle& style, const QString& text);
+    // Moves the glyphs of the first lines into shaped, in millimetres, so that drawing needs no
+    // change of the painter's transform: each change costs a PDF a graphics state of its own.
+    // Gives where their outlines show, in reference pixels.
+    QRectF takeGlyphs(const QTextLayout& layout, int lines, const TextStyle& style,
+                      ShapedText& shaped);
     const QRawFont& sized(const QRawFont& reference, double pixelSize);
 
     QHash<std::pair<int, QString>, std::shared_ptr<const ShapedText>> m_cache;

@@ -239,16 +239,20 @@ void tst_Rendering::unencodableBarcodeListedAndRunGoesOn() {
     const QString text = pdfText(path);
     for (const QString& description : {u"PRIMEIRO"_s, u"SEGUNDO"_s, u"TERCEIRO"_s})
         QVERIFY2(text.contains(description), qPrintable(text));
-    QCOMPARE(summary.problems.size(), 1u);
-    const Problem& problem = summary.problems.front();
-    QCOMPARE(problem.row, 1);
-    QCOMPARE(problem.control, u"ppDBBarCode1"_s);
-    QCOMPARE(problem.data, u"123"_s);
-    QCOMPARE(problem.reason,
-             u"Código de barras EAN-13 inválido: \"123\" (são necessários 12 ou 13 dígitos)"_s);
-    QCOMPARE(problem.describe(),
-             u"Linha 2, ppDBBarCode1: Código de barras EAN-13 inválido: \"123\" (são "
-             u"necessários 12 ou 13 dígitos)"_s);
+    // Each of the three labels, down the first column.
+    QCOMPARE(summary.problems.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        const Problem& problem = summary.problems[static_cast<std::size_t>(i)];
+        QCOMPARE(problem.row, 1 + i);
+        QCOMPARE(problem.label, (LabelPosition{0, 1 + i, 0}));
+        QCOMPARE(problem.control, u"ppDBBarCode1"_s);
+        QCOMPARE(problem.data, u"123"_s);
+        QCOMPARE(problem.reason, u"Código de barras EAN-13 inválido: \"123\" (são necessários 12 "
+                                 u"ou 13 dígitos)"_s);
+    }
+    QCOMPARE(summary.problems.front().describe(),
+             u"Página 1, linha 2, coluna 1, ppDBBarCode1: Código de barras EAN-13 inválido: "
+             u"\"123\" (são necessários 12 ou 13 dígitos)"_s);
 }
 
 void tst_Rendering::missingFieldPrintsEmpty() {
@@ -369,15 +373,31 @@ void tst_Rendering::wordWrapAndClipping() {
     const TextStyle wrapped = TextStyle::of(report.band(BandKind::Detail)->controls().front());
     const ShapedText lines = *shaper.shape(0, wrapped, description);
     QCOMPARE(lines.box, QRectF(0, 0, 40, 9));
-    QVERIFY(lines.clip); // four lines of 12 points do not fit in 9 mm
+    // Four lines of 12 points, of which one fits whole in 9 mm: only that one is drawn, and
+    // nothing needs cutting.
+    QCOMPARE(lines.lines, 4);
+    QCOMPARE(lines.linesThatFit, 1);
+    QVERIFY(!lines.clip);
+    QVERIFY(lines.ink.bottom() < 9);
+    double lowest = 0;
+    for (const QGlyphRun& run : lines.glyphs) {
+        for (const QPointF& position : run.positions())
+            lowest = std::max(lowest, position.y());
+    }
+    QVERIFY(lowest > 0 && lowest < 9 / 2.0);
     const ShapedText fitting = *shaper.shape(0, wrapped, u"DIPIRONA 500MG"_s);
     QCOMPARE(fitting.box, QRectF(0, 0, 40, 9));
     QVERIFY(!fitting.clip);
+    QCOMPARE(fitting.linesThatFit, fitting.lines);
 
     TextStyle single = wrapped;
     single.wordWrap = false;
     const ShapedText line = *shaper.shape(1, single, description);
     QVERIFY(line.clip);
+    QVERIFY(line.tooWide);
+    // Cut at the box's sides: its ink fills the box's width.
+    QCOMPARE(line.ink.left(), 0.0);
+    QCOMPARE(line.ink.width(), 40.0);
     QVERIFY(line.glyphs.front().boundingRect().height() * single.scale < 6);
 }
 

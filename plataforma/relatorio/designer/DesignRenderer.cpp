@@ -121,7 +121,7 @@ void DesignRenderer::renderBand(QPainter& painter, BandKind kind, QPointF origin
     painter.save();
     painter.setClipRect(clip, Qt::IntersectClip);
     Page page;
-    page.bands.push_back({kind, 0, 0, origin, clip.size()});
+    page.bands.push_back({kind, 0, 0, 0, origin, clip.size()});
     m_renderer->render(painter, page);
     for (const auto& [band, box] : m_emptyImages) {
         if (band == kind)

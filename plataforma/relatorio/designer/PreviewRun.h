@@ -10,9 +10,9 @@ namespace plataforma::relatorio {
 
 class Report;
 
-// One preview of a report over its current data: every page laid out at once, with the
-// page-request event before each. A SilentAbort from the event abandons the preview, which
-// then has no pages; any other error goes to the caller.
+// One preview of a report over its current data: every page laid out and every label checked
+// at once, with the page-request event before each page. A SilentAbort from the event abandons
+// the preview, which then has no pages; any other error goes to the caller.
 class PreviewRun {
 public:
     explicit PreviewRun(Report& report);
@@ -21,15 +21,18 @@ public:
     int pageCount() const { return m_document ? m_document->pageCount() : 0; }
     // The page's paper, in millimetres.
     QSizeF paperSize(int index) const { return m_document->page(index).paperSize; }
-    QImage pageImage(int index, double dpi) { return m_document->pageImage(index, dpi); }
+    // Where a label is on its page, in millimetres; null when there is no such label.
+    QRectF labelBox(const LabelPosition& label) const { return m_document->labelBox(label); }
+    // The page at the given resolution, with the label outlined when it stands on that page.
+    QImage pageImage(int index, double dpi, const LabelPosition& outlined = {});
 
-    // What the whole run cannot print, each problem once: every page is drawn once for it, so
-    // that a bad bar code on the last page shows before anything is printed.
-    std::vector<Problem> problems();
+    // What the checks found on the whole run, and what the pages drawn so far could not print.
+    std::vector<Problem> problems() const;
+    // How many labels come out wrong.
+    int labelsWithProblems() const;
 
 private:
     std::optional<Document> m_document;
-    bool m_allDrawn = false;
 };
 
 } // namespace plataforma::relatorio

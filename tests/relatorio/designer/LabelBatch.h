@@ -59,7 +59,17 @@ public:
         return *this;
     }
 
-    void bind(plataforma::relatorio::Report& report) { report.setPipelines(&m_pipelines); }
+    // Binds the report to the batch and tells it, as the label program does, which fields name
+    // a label's product and which hold prices.
+    void bind(plataforma::relatorio::Report& report) {
+        report.setPipelines(&m_pipelines);
+        report.setLabelRules(
+            {.codeField = QStringLiteral("CID_PROD"),
+             .descriptionField = QStringLiteral("CDESCRICAO"),
+             .priceFields = {QStringLiteral("CPRECO"), QStringLiteral("CPRECPRO"),
+                             QStringLiteral("CPRECO_DESC"), QStringLiteral("CPRECOPRAT")},
+             .noPrice = plataforma::Money::fromUnits(99999999900)});
+    }
     plataforma::MemTable& table() { return m_table; }
 
 private:

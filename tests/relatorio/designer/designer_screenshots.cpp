@@ -6,6 +6,7 @@
 #include "plataforma/relatorio/designer/widgets/ReportDesigner.h"
 
 #include <QDir>
+#include <QListWidget>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -32,6 +33,11 @@ int main(int argc, char** argv) {
 
     LabelBatch batch;
     batch.addGondola();
+    // Labels that would come out wrong, for the preview's list of problems.
+    batch.add({QStringLiteral("DIPIRONA SODICA 500MG SOLUCAO ORAL GOTAS FRASCO 20ML GENERIC"),
+               QStringLiteral("7891000315507"), 6.49});
+    batch.add({QStringLiteral("ALCOOL 70 1L"), QStringLiteral("7891010249298"), 0});
+    batch.add({QStringLiteral("ALGODAO 50G"), QStringLiteral("7891000315508"), 3.2});
     Report report;
     batch.bind(report);
     QTemporaryDir folder;
@@ -53,6 +59,10 @@ int main(int argc, char** argv) {
     save(designer, output.filePath(QStringLiteral("designer.png")));
 
     designer.pageControl()->setCurrentIndex(1);
+    QTest::qWait(200);
+    // The first problem chosen: its page shows with the label outlined.
+    if (auto* problems = designer.findChild<QListWidget*>(QStringLiteral("lstProblems")))
+        problems->setCurrentRow(0);
     QTest::qWait(200);
     save(designer, output.filePath(QStringLiteral("preview.png")));
     return 0;

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -105,19 +106,100 @@ private slots:
         QCOMPARE(m_requests, 2 + 3);
     }
 
-    void listsTheBarcodesThatCannotPrint() {
+    // Each label that comes out wrong is listed; choosing one shows its page, the label outlined.
+    void listsTheLabelsThatComeOutWrong() {
+        m_fixture->batch().addGondola();
         m_fixture->batch().add({u"ALCOOL 70 1L"_s, u"7891000315508"_s, 9.9}, 3);
-        m_fixture->batch().add({u"ALGODAO 50G"_s, u"7891010249298"_s, 3.2}, 1);
         m_fixture->show();
         m_fixture->designer().pageControl()->setCurrentIndex(1);
         auto* problems = m_fixture->designer().findChild<QListWidget*>(u"lstProblems"_s);
+        auto* count = m_fixture->designer().findChild<QLabel*>(u"lblProblemCount"_s);
+        auto* page = m_fixture->designer().findChild<QLabel*>(u"lblPage"_s);
         QVERIFY(problems->isVisible());
-        QCOMPARE(problems->count(), 1);
-        QVERIFY2(problems->item(0)->text().contains(u"7891000315508"_s),
-                 qPrintable(problems->item(0)->text()));
-        QVERIFY(problems->item(0)->text().contains(u"EAN-13"_s));
-        QCOMPARE(m_fixture->designer().findChild<QLabel*>(u"lblPage"_s)->text(),
-                 u"Página 1 de 1"_s);
+        QCOMPARE(problems->count(), 3);
+        QVERIFY(count->isVisible());
+        QCOMPARE(count->text(), u"3 etiquetas com problemas"_s);
+        // Nine rows of three labels to a page, down the columns first: the second of the three
+        // is the fifth of the second page's first column.
+        QCOMPARE(problems->item(1)->text(),
+                 u"Página 2, linha 5, coluna 1 (32 ALCOOL 70 1L), ppDBBarCode1: Código de barras "
+                 u"EAN-13 inválido: \"7891000315508\" (o dígito verificador deveria ser 7)"_s);
+        QCOMPARE(page->text(), u"Página 1 de 2"_s);
+        auto* view = m_fixture->designer().findChild<PageView*>(u"pageView"_s);
+        const auto outlined = [view] {
+            const QImage shown = view->grab().toImage();
+            for (int y = 0; y < shown.height(); ++y) {
+                for (int x = 0; x < shown.width(); ++x) {
+                    const QRgb pixel = shown.pixel(x, y);
+                    if (qRed(pixel) > 180 && qGreen(pixel) < 60 && qBlue(pixel) < 60)
+                        return true;
+                }
+            }
+            return false;
+        };
+        QVERIFY(!outlined());
+        problems->setCurrentRow(1);
+        QCOMPARE(page->text(), u"Página 2 de 2"_s);
+        QVERIFY(outlined());
+        m_fixture->designer().findChild<QAction*>(u"actFirstPage"_s)->trigger();
+        QVERIFY(!outlined());
+
+        m_fixture->designer().pageControl()->setCurrentIndex(0);
+        QVERIFY(!count->isVisible());
+    }
+
+    void noProblemsNoList() {
+        m_fixture->batch().addGondola();
+        m_fixture->show();
+        m_fixture->designer().pageControl()->setCurrentIndex(1);
+        QVERIFY(!m_fixture->designer().findChild<QListWidget*>(u"lstProblems"_s)->isVisible());
+        QCOMPARE(m_fixture->designer().findChild<QLabel*>(u"lblProblemCount"_s)->text(),
+                 u"Nenhuma etiqueta com problemas"_s);
+    }
+
+    // Printing or exporting labels that come out wrong asks first; No, the default, leaves the
+    // printer and the file alone.
+    void asksBeforeLabelsWithProblemsGoOut_data() {
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("print, Enter") << false << false;
+        QTest::newRow("print, Sim") << false << true;
+        QTest::newRow("export, Enter") << true << false;
+        QTest::newRow("export, Sim") << true << true;
+    }
+    void asksBeforeLabelsWithProblemsGoOut() {
+        QFETCH(bool, pdf);
+        QFETCH(bool, yes);
+        m_fixture->batch().addGondola();
+        m_fixture->batch().add({u"ALCOOL 70 1L"_s, u"7891000315508"_s, 9.9}, 2);
+        QTemporaryDir folder;
+        const QString output = folder.filePath(u"etiquetas.pdf"_s);
+        m_fixture->saveAnswer = output;
+        m_fixture->designer().dialogs().print = [&](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(output);
+            return true;
+        };
+        m_fixture->show();
+        QString asked;
+        ModalAnswer answer(
+            [&](QWidget* box) {
+                auto* message = qobject_cast<QMessageBox*>(box);
+                asked = message->text();
+                QCOMPARE(message->defaultButton(), message->button(QMessageBox::No));
+                if (yes)
+                    message->button(QMessageBox::Yes)->setFocus();
+            },
+            yes ? Qt::Key_Space : Qt::Key_Return);
+        m_fixture->designer()
+            .findChild<QAction*>(pdf ? u"actExportPdf"_s : u"actPrint"_s)
+            ->trigger();
+        QCOMPARE(answer.answered(), 1);
+        QCOMPARE(asked, u"2 etiquetas com problemas. Imprimir assim mesmo?"_s);
+        QCOMPARE(QFile::exists(output), yes);
+        if (yes)
+            QVERIFY(pdfText(output).contains(u"ALCOOL 70 1L"_s));
+        QCOMPARE(m_requests, 2);
     }
 
     void aSilentAbortLeavesThePreviewEmpty() {

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollArea>
+#include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -41,18 +43,32 @@ PreviewPane::PreviewPane(Report& report, QWidget* parent)
     m_scroll->setWidget(m_view);
     m_scroll->setWidgetResizable(true);
     m_problemsTitle->setObjectName(u"lblProblems"_s);
+    m_problemsTitle->setWordWrap(true);
     m_problems->setObjectName(u"lstProblems"_s);
-    m_problems->setMaximumHeight(120);
     m_problemsTitle->hide();
     m_problems->hide();
+    connect(m_problems, &QListWidget::currentRowChanged, this, &PreviewPane::goToProblem);
+
+    // The operator gives the list more room when there is much to go through.
+    auto* problems = new QWidget;
+    auto* problemsLayout = new QVBoxLayout(problems);
+    problemsLayout->setContentsMargins(4, 2, 4, 0);
+    problemsLayout->addWidget(m_problemsTitle);
+    problemsLayout->addWidget(m_problems, 1);
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(u"previewSplitter"_s);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(m_scroll);
+    splitter->addWidget(problems);
+    splitter->setStretchFactor(0, 4);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({600, 150});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_toolBar);
     layout->addWidget(m_note);
-    layout->addWidget(m_scroll, 1);
-    layout->addWidget(m_problemsTitle);
-    layout->addWidget(m_problems);
+    layout->addWidget(splitter, 1);
     render();
 }
 
@@ -111,16 +127,23 @@ void PreviewPane::refresh() {
     m_note->setVisible(m_run->abandoned());
     showProblems();
     render();
+    emit runChanged();
 }
 
 void PreviewPane::clear() {
     m_run.reset();
     m_page = 0;
+    m_outlined = {};
     m_problems->clear();
     m_problemsTitle->hide();
     m_problems->hide();
     m_note->hide();
     render();
+    emit runChanged();
+}
+
+int PreviewPane::labelsWithProblems() const {
+    return m_run && !m_run->abandoned() ? m_run->labelsWithProblems() : -1;
 }
 
 void PreviewPane::showPage(int index) {
@@ -129,15 +152,34 @@ void PreviewPane::showPage(int index) {
 }
 
 void PreviewPane::showProblems() {
+    const QSignalBlocker quiet(m_problems);
     m_problems->clear();
-    for (const Problem& problem : m_run->problems())
-        m_problems->addItem(problem.describe());
+    m_outlined = {};
+    for (const Problem& problem : m_run->problems()) {
+        auto* item = new QListWidgetItem(problem.describe(), m_problems);
+        const QList<int> label{problem.label.page, problem.label.row, problem.label.column};
+        item->setData(Qt::UserRole, QVariant::fromValue(label));
+    }
     const int count = m_problems->count();
+    const int labels = m_run->labelsWithProblems();
     m_problemsTitle->setText(
-        count == 1 ? u"1 problema: o que está abaixo não sai na impressão."_s
-                   : u"%1 problemas: o que está abaixo não sai na impressão."_s.arg(count));
+        u"%1 em %2: escolha um problema para ver a etiqueta, contornada em vermelho."_s.arg(
+            count == 1 ? u"1 problema"_s : u"%1 problemas"_s.arg(count),
+            labels == 1 ? u"1 etiqueta"_s : u"%1 etiquetas"_s.arg(labels)));
     m_problemsTitle->setVisible(count > 0);
     m_problems->setVisible(count > 0);
+}
+
+void PreviewPane::goToProblem(int index) {
+    const QListWidgetItem* item = m_problems->item(index);
+    if (!item)
+        return;
+    const QList<int> at = item->data(Qt::UserRole).value<QList<int>>();
+    m_outlined = {at.value(0, -1), at.value(1, -1), at.value(2, -1)};
+    if (m_outlined.page >= 0)
+        showPage(m_outlined.page);
+    else
+        render();
 }
 
 double PreviewPane::zoomFactor() const {
@@ -165,9 +207,23 @@ void PreviewPane::render() {
         return;
     }
     const double ratio = devicePixelRatioF();
-    QImage page = m_run->pageImage(m_page, logicalDpiX() * zoomFactor() * ratio);
+    const double dpi = logicalDpiX() * zoomFactor();
+    QImage page = m_run->pageImage(m_page, dpi * ratio, m_outlined);
     page.setDevicePixelRatio(ratio);
     m_view->setPage(page);
+    const QRectF label = m_outlined.page == m_page ? m_run->labelBox(m_outlined) : QRectF();
+    if (!label.isNull()) {
+        // Once the view has taken the page's size: at full size the label may lie out of sight.
+        const QPointF centre = label.center() * dpi / MillimetresPerInch;
+        QTimer::singleShot(0, this, [this, centre] {
+            const int left =
+                std::max(PageView::Margin,
+                         (m_view->width() - m_view->minimumWidth()) / 2 + PageView::Margin);
+            m_scroll->ensureVisible(
+                left + qRound(centre.x()), PageView::Margin + qRound(centre.y()),
+                m_scroll->viewport()->width() / 3, m_scroll->viewport()->height() / 3);
+        });
+    }
 }
 
 void PreviewPane::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plataforma/relatorio/Problems.h"
 #include "plataforma/relatorio/designer/DesignerSettings.h"
 
 #include <QWidget>
@@ -19,8 +20,8 @@ class PreviewRun;
 class Report;
 
 // The preview page: the report's pages over the current label batch, one at a time, with page
-// navigation and zoom, the print and export commands, and under the page what could not be
-// printed.
+// navigation and zoom, the print and export commands, and under the page the labels that
+// would come out wrong: choosing one shows its page with the label outlined.
 class PreviewPane : public QWidget {
     Q_OBJECT
 
@@ -39,6 +40,12 @@ public:
     void clear();
     int pageCount() const;
     void showPage(int index);
+    // How many labels of the shown run come out wrong; -1 when no run is shown.
+    int labelsWithProblems() const;
+
+signals:
+    // The preview shows a new run, or none.
+    void runChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -47,12 +54,14 @@ protected:
 private:
     void buildToolBar();
     void showProblems();
+    void goToProblem(int index);
     void render();
     double zoomFactor() const;
 
     Report& m_report;
     std::unique_ptr<PreviewRun> m_run;
     int m_page = 0;
+    LabelPosition m_outlined;
     PreviewZoom m_zoom = PreviewZoom::WholePage;
     QToolBar* m_toolBar;
     QAction* m_first;

@@ -2,6 +2,7 @@
 
 #include "plataforma/ErrorBox.h"
 #include "plataforma/Exception.h"
+#include "plataforma/relatorio/Document.h"
 #include "plataforma/relatorio/PdfOutput.h"
 #include "plataforma/relatorio/PrinterOutput.h"
 #include "plataforma/relatorio/Report.h"
@@ -75,8 +76,27 @@ ReportDesigner::Dialogs systemDialogs() {
 QString problemsNote(const RunSummary& summary) {
     if (summary.problems.empty())
         return {};
-    return u" Atenção: %1 problema(s) deixaram etiquetas incompletas; veja a lista na página "
-           u"Visualizar."_s.arg(summary.problems.size());
+    return u" Atenção: %1 problema(s) nas etiquetas; veja a lista na página Visualizar."_s.arg(
+        summary.problems.size());
+}
+
+// Asks before labels that come out wrong go to the printer or into a file; true to go on. No
+// is the default: an Enter pressed out of habit prints nothing.
+bool goOnDespiteProblems(QWidget* parent, const Document& document) {
+    const int labels = labelsWithProblems(document.problems(), document.labelCount());
+    if (labels == 0)
+        return true;
+    const QString text = labels == 1
+                             ? u"1 etiqueta com problemas. Imprimir assim mesmo?"_s
+                             : u"%1 etiquetas com problemas. Imprimir assim mesmo?"_s.arg(labels);
+    QMessageBox box(QMessageBox::Warning, u"Etiquetas"_s, text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setObjectName(u"msgPrintProblems"_s);
+    box.setInformativeText(u"A lista de problemas está na página Visualizar."_s);
+    box.button(QMessageBox::Yes)->setText(u"Sim"_s);
+    box.button(QMessageBox::No)->setText(u"Não"_s);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 // Which job the spooler took, and what the operator should know about its queue.
@@ -99,7 +119,8 @@ QString withExtension(const QString& path, const QString& extension) {
 ReportDesigner::ReportDesigner(Report& report, QWidget* parent)
     : QDialog(parent), m_report(report), m_editor(report), m_startingLayout(report.layout()),
       m_dialogs(systemDialogs()), m_pages(new QTabWidget(this)), m_statusBar(new QStatusBar(this)),
-      m_fileLabel(new QLabel(this)), m_positionLabel(new QLabel(this)) {
+      m_fileLabel(new QLabel(this)), m_positionLabel(new QLabel(this)),
+      m_problemCountLabel(new QLabel(this)) {
     setObjectName(u"ppDesigner"_s);
     setWindowTitle(u"Etiquetas"_s);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -110,7 +131,10 @@ ReportDesigner::ReportDesigner(Report& report, QWidget* parent)
     m_pages->addTab(buildPreviewPage(), u"Visualizar"_s);
     m_fileLabel->setObjectName(u"lblFile"_s);
     m_positionLabel->setObjectName(u"lblPosition"_s);
+    m_problemCountLabel->setObjectName(u"lblProblemCount"_s);
+    m_problemCountLabel->hide();
     m_statusBar->addWidget(m_fileLabel, 1);
+    m_statusBar->addPermanentWidget(m_problemCountLabel);
     m_statusBar->addPermanentWidget(m_positionLabel);
 
     auto* layout = new QVBoxLayout(this);
@@ -352,6 +376,7 @@ QWidget* ReportDesigner::buildPreviewPage() {
     m_preview->setZoom(m_settings.previewZoom());
     m_preview->toolBar()->addAction(m_printAction);
     m_preview->toolBar()->addAction(m_exportAction);
+    connect(m_preview, &PreviewPane::runChanged, this, &ReportDesigner::showProblemCount);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_preview);
@@ -623,7 +648,12 @@ void ReportDesigner::printLabels() {
     QString outcome;
     reportErrors([&] {
         try {
-            const PrintJob job = printJob(m_report, printer);
+            Document document(m_report);
+            if (!goOnDespiteProblems(this, document)) {
+                outcome = u"Impressão cancelada."_s;
+                return;
+            }
+            const PrintJob job = printJob(document, printer);
             outcome =
                 u"Etiquetas enviadas para a impressora: %1 página(s)."_s.arg(job.summary.pages) +
                 jobNote(job) + problemsNote(job.summary);
@@ -643,7 +673,12 @@ void ReportDesigner::exportPdf() {
     QString outcome;
     reportErrors([&] {
         try {
-            const RunSummary summary = writePdf(m_report, path);
+            Document document(m_report);
+            if (!goOnDespiteProblems(this, document)) {
+                outcome = u"Exportação cancelada."_s;
+                return;
+            }
+            const RunSummary summary = writePdf(document, path);
             remember(path, false);
             outcome = u"PDF gravado em %1: %2 página(s)."_s.arg(QDir::toNativeSeparators(path))
                           .arg(summary.pages) +
@@ -653,6 +688,16 @@ void ReportDesigner::exportPdf() {
         }
     });
     afterRun(outcome);
+}
+
+void ReportDesigner::showProblemCount() {
+    const int labels = m_preview->labelsWithProblems();
+    m_problemCountLabel->setVisible(labels >= 0);
+    m_problemCountLabel->setText(labels == 0   ? u"Nenhuma etiqueta com problemas"_s
+                                 : labels == 1 ? u"1 etiqueta com problemas"_s
+                                               : u"%1 etiquetas com problemas"_s.arg(labels));
+    m_problemCountLabel->setStyleSheet(labels > 0 ? u"color: #B00000; font-weight: bold;"_s
+                                                  : QString());
 }
 
 void ReportDesigner::afterRun(const QString& message) {

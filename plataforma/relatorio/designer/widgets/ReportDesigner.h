@@ -117,6 +117,8 @@ private:
     // Takes into the history what a run's page-request handler changed, and shows the run's
     // outcome.
     void afterRun(const QString& message);
+    // The count of labels that come out wrong in the preview's run, in the status line.
+    void showProblemCount();
     void showMessage(const QString& text);
 
     Report& m_report;
@@ -140,6 +142,7 @@ private:
     QStatusBar* m_statusBar;
     QLabel* m_fileLabel;
     QLabel* m_positionLabel;
+    QLabel* m_problemCountLabel;
     QAction* m_undoAction;
     QAction* m_redoAction;
     QAction* m_deleteAction;
