@@ -177,8 +177,8 @@ void TesteCli::textoDeArquivoGrandeDemais() {
     QCOMPARE(execucao.codigo, 1);
     QCOMPARE(execucao.saida, QString());
     QCOMPARE(execucao.erro,
-             QStringLiteral("O arquivo \"%1\" é grande demais para um modelo de etiquetas (mais "
-                            "de 16 MB).\n")
+             QStringLiteral("etiquetas-cli: O arquivo \"%1\" é grande demais para um modelo de "
+                            "etiquetas (mais de 16 MB).\n")
                  .arg(arquivo));
 }
 

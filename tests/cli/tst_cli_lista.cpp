@@ -58,7 +58,8 @@ void TesteCliLista::arquivoQueNaoAbre() {
         executar({QStringLiteral("lista"), QStringLiteral("/nao/existe.csv")});
     QCOMPARE(resultado.codigo, 1);
     QVERIFY(resultado.saida.isEmpty());
-    QCOMPARE(resultado.erros, "/nao/existe.csv: I/O error 104 (No such file or directory)\n");
+    QCOMPARE(resultado.erros,
+             "etiquetas-cli: /nao/existe.csv: I/O error 104 (No such file or directory)\n");
 }
 
 void TesteCliLista::usoErrado_data() {

@@ -78,15 +78,15 @@ private slots:
             u"^Etiquetas: 30\\. Páginas: 2\\.\nTrabalho \\d+ enviado para %1\n$"_s.arg(Fila);
         QTest::newRow("fila que recusa trabalhos")
             << u"recusar"_s << 1 << u"^$"_s
-            << u"^A impressora \"%1\" não está aceitando trabalhos: Trocando o rolo\\.\n$"_s.arg(
-                   Fila);
+            << u"^etiquetas-cli: A impressora \"%1\" não está aceitando trabalhos: Trocando o rolo\\.\n$"_s
+                   .arg(Fila);
         QTest::newRow("fila inexistente")
             << u"remover"_s << 1 << u"^$"_s
-            << u"^Impressora não encontrada: \"%1\"\\.\n$"_s.arg(Fila);
-        QTest::newRow("fila pausada")
-            << u"pausar"_s << 0 << enviado
-            << u"^A impressora \"%1\" está pausada \\(Trocando o rolo\\): o trabalho espera "
-               u"nela até que seja retomada\\.\n$"_s.arg(Fila);
+            << u"^etiquetas-cli: Impressora não encontrada: \"%1\"\\.\n$"_s.arg(Fila);
+        QTest::newRow("fila pausada") << u"pausar"_s << 0 << enviado
+                                      << u"^etiquetas-cli: A impressora \"%1\" está pausada "
+                                         u"\\(Trocando o rolo\\): o trabalho espera "
+                                         u"nela até que seja retomada\\.\n$"_s.arg(Fila);
         QTest::newRow("impressora falha depois do spool") << u"falhar"_s << 0 << enviado << u"^$"_s;
     }
     void respostaDoSpooler() {
