@@ -65,7 +65,7 @@ private:
     }
 
     void gravarMaiusculas(int campo, QStringView texto) {
-        m_tabela.setString(campo, m_maiusculas(texto));
+        m_tabela.setString(campo, Maiusculas(texto));
     }
 
     void gravarDecimal(int campo, QStringView texto) {
@@ -75,7 +75,6 @@ private:
     MemTable& m_tabela;
     const Posicoes m_posicoes;
     const QDate m_hoje;
-    const Maiusculas m_maiusculas;
     LinhaProduto m_linha;
 };
 

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace plataforma::relatorio {
 
@@ -57,15 +56,6 @@ fluxo::Objeto readTemplateFile(const QString& path) {
         throw Exception(
             u"Não foi possível ler o arquivo \"%1\": %2."_s.arg(shown, file.errorString()));
     return readTemplate(bytes, shown);
-}
-
-void writeTemplateFile(const QString& path, const QByteArray& bytes) {
-    const QString shown = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw fileCreationError(shown, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw fileCreationError(shown, file.errorString());
 }
 
 } // namespace plataforma::relatorio

@@ -15,7 +15,4 @@ namespace plataforma::relatorio {
 fluxo::Objeto readTemplate(QByteArrayView bytes, const QString& sourceName);
 fluxo::Objeto readTemplateFile(const QString& path);
 
-// Writes the whole file or nothing: a failed write leaves an existing file as it was.
-void writeTemplateFile(const QString& path, const QByteArray& bytes);
-
 } // namespace plataforma::relatorio

@@ -4,13 +4,12 @@
 #include "modelos/SalvarModelo.h"
 #include "modelos/fluxo/TextoHex.h"
 #include "plataforma/Exception.h"
+#include "tests/apoio/DiscoQuaseCheio.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -42,29 +41,6 @@ QString erroAoSalvar(int id, const QString& arquivo) {
     }
     return QString();
 }
-
-// Files may grow to a given size only, as on a disk about to fill up. The
-// signal that exceeding the size raises is ignored, so the write fails instead.
-class DiscoQuaseCheio {
-public:
-    explicit DiscoQuaseCheio(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_antes);
-        m_sinalAntes = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limite = m_antes;
-        limite.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limite);
-    }
-    ~DiscoQuaseCheio() {
-        setrlimit(RLIMIT_FSIZE, &m_antes);
-        std::signal(SIGXFSZ, m_sinalAntes);
-    }
-    DiscoQuaseCheio(const DiscoQuaseCheio&) = delete;
-    DiscoQuaseCheio& operator=(const DiscoQuaseCheio&) = delete;
-
-private:
-    rlimit m_antes{};
-    void (*m_sinalAntes)(int) = nullptr;
-};
 
 } // namespace
 
