@@ -124,7 +124,13 @@ void DataGrid::followTableCursor(int row) {
 }
 
 void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    m_refused = false;
     QTableView::currentChanged(current, previous);
+    if (m_refused) {
+        // Back to the cell whose editor is still open, before the table's cursor moves.
+        selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect);
+        return;
+    }
     MemTable* t = table();
     if (m_following || m_model->isSyncing() || !t || !current.isValid() ||
         current.row() == t->currentRow())
@@ -139,10 +145,27 @@ bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
     // An open editor puts the row in edit mode at once, so that whatever moves
     // the table's cursor next posts what the operator is typing.
     QWidget* editor = indexWidget(index);
+    m_editing = index;
     MemTable* t = table();
     if (editor && t && index.row() == t->currentRow() && !guarded([t] { t->edit(); }))
         closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     return true;
+}
+
+void DataGrid::commitData(QWidget* editor) {
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line || !m_editing.isValid())
+        return;
+    m_refused = !guarded([&] { m_model->writeCell(m_editing, line->text()); });
+}
+
+void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (m_refused && hint != QAbstractItemDelegate::RevertModelCache) {
+        editor->setFocus();
+        return;
+    }
+    m_refused = false;
+    QTableView::closeEditor(editor, hint);
 }
 
 void DataGrid::closeOpenEditor() {

@@ -41,6 +41,12 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
+protected slots:
+    // A value the table refuses keeps its editor open, with the text as typed, on a row the
+    // cursor does not leave.
+    void commitData(QWidget* editor) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
 private:
     void followTableCursor(int row);
     void appendRow();
@@ -58,6 +64,8 @@ private:
     GridModel* m_model;
     GridDelegate* m_delegate;
     bool m_following = false;
+    QPersistentModelIndex m_editing;
+    bool m_refused = false;
 };
 
 } // namespace plataforma

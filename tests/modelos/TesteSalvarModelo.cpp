@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -57,6 +59,7 @@ private slots:
     void pastaInexistente();
     void caminhoRelativoNaMensagem();
     void discoCheioPreservaArquivo();
+    void mantemLinkDuro();
 
 private:
     QTemporaryDir m_pasta;
@@ -147,6 +150,18 @@ void TesteSalvarModelo::discoCheioPreservaArquivo() {
     QCOMPARE(mensagem, QStringLiteral("Cannot create file \"%1\". File too large").arg(arquivo));
     QCOMPARE(conteudo(arquivo), antigo);
     QCOMPARE(QDir(pasta.path()).entryList(QDir::Files), QStringList{"cheio.rtm"});
+}
+
+// A template kept under two names is updated under both.
+void TesteSalvarModelo::mantemLinkDuro() {
+    const QString arquivo = m_pasta.filePath(QStringLiteral("ligado.rtm"));
+    const QString outroNome = m_pasta.filePath(QStringLiteral("outro-nome.rtm"));
+    gravar(arquivo, "antigo");
+    QVERIFY(QFile::exists(arquivo));
+    QCOMPARE(link(QFile::encodeName(arquivo), QFile::encodeName(outroNome)), 0);
+    modelos::SalvarModelo(3, arquivo);
+    QCOMPARE(conteudo(outroNome), fluxoDoModelo(3));
+    QCOMPARE(std::filesystem::hard_link_count(arquivo.toStdString()), 2u);
 }
 
 QTEST_APPLESS_MAIN(TesteSalvarModelo)
