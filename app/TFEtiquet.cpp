@@ -16,6 +16,7 @@
 #include "plataforma/AttentionBox.h"
 #include "plataforma/DataGrid.h"
 #include "plataforma/ErrorBox.h"
+#include "plataforma/GridModel.h"
 #include "plataforma/SpinEdit.h"
 #include "plataforma/relatorio/designer/widgets/ReportDesigner.h"
 
@@ -151,6 +152,8 @@ TFEtiquet::TFEtiquet(QWidget* parent)
 
 TFEtiquet::~TFEtiquet() {
     qApp->removeEventFilter(this);
+    // The product table outlives the members the summary reads, and tells the grid it is gone.
+    GridSelecao->model()->disconnect(this);
 }
 
 void TFEtiquet::criarPainelBusca(QWidget* pagina) {
@@ -362,8 +365,10 @@ bool TFEtiquet::eventFilter(QObject* alvo, QEvent* evento) {
     if (m_repassando || evento->type() != QEvent::KeyPress || !alvo->isWidgetType() ||
         static_cast<QWidget*>(alvo)->window() != this)
         return false;
-    // A search's "not found" holds until the operator's next key.
-    lblBusca->clear();
+    // A search's "not found" holds until the operator's next key; a key the focused control
+    // leaves to its parents comes here again, and is no new key.
+    if (alvo == QApplication::focusWidget())
+        lblBusca->clear();
     const auto& tecla = *static_cast<QKeyEvent*>(evento);
     if (tecla.key() == Qt::Key_F3) {
         // The load opens a dialog, which moves the focus and may even close

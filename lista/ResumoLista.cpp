@@ -30,12 +30,13 @@ QString ResumoDaLista(const plataforma::MemTable& MemTable2, const QString& arqu
                       int ilegiveis) {
     if (!MemTable2.isOpen())
         return {};
-    QString resumo = QFileInfo(arquivo).fileName() + u": " +
-                     contagem(MemTable2.rowCount(), "produto", "produtos") + u", " +
-                     contagem(TotalDeEtiquetas(MemTable2), "etiqueta", "etiquetas");
+    QString resumo = QStringLiteral("%1: %2, %3")
+                         .arg(QFileInfo(arquivo).fileName(),
+                              contagem(MemTable2.rowCount(), "produto", "produtos"),
+                              contagem(TotalDeEtiquetas(MemTable2), "etiqueta", "etiquetas"));
     if (ilegiveis > 0)
-        resumo += u", " + contagem(ilegiveis, "valor ilegível", "valores ilegíveis") +
-                  QStringLiteral(" (em destaque)");
+        resumo += QStringLiteral(", %1 (em destaque)")
+                      .arg(contagem(ilegiveis, "valor ilegível", "valores ilegíveis"));
     return resumo + u'.';
 }
 

@@ -124,11 +124,13 @@ void DataGrid::followTableCursor(int row) {
 }
 
 void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    m_refused = false;
+    m_keepEditor = false;
     QTableView::currentChanged(current, previous);
-    if (m_refused) {
+    if (m_keepEditor) {
         // Back to the cell whose editor is still open, before the table's cursor moves.
         selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect);
+        if (QWidget* editor = indexWidget(previous))
+            editor->setFocus();
         return;
     }
     MemTable* t = table();
@@ -156,15 +158,25 @@ void DataGrid::commitData(QWidget* editor) {
     auto* line = qobject_cast<QLineEdit*>(editor);
     if (!line || !m_editing.isValid())
         return;
-    m_refused = !guarded([&] { m_model->writeCell(m_editing, line->text()); });
+    // The view takes the focus before it moves, and the error box takes it after: each commits
+    // again, and a text already refused stays refused without another box.
+    m_keepEditor = m_refusedText == line->text();
+    if (m_keepEditor)
+        return;
+    m_keepEditor = !guarded([&] { m_model->writeCell(m_editing, line->text()); });
+    m_refusedText = m_keepEditor ? std::optional(line->text()) : std::nullopt;
 }
 
 void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    if (m_refused && hint != QAbstractItemDelegate::RevertModelCache) {
+    if (m_keepEditor && hint != QAbstractItemDelegate::RevertModelCache) {
+        // Once the error box has closed, too: the view took the focus on its way out.
         editor->setFocus();
+        QMetaObject::invokeMethod(
+            editor, [editor] { editor->setFocus(); }, Qt::QueuedConnection);
         return;
     }
-    m_refused = false;
+    m_keepEditor = false;
+    m_refusedText.reset();
     QTableView::closeEditor(editor, hint);
 }
 
@@ -180,6 +192,7 @@ void DataGrid::writePendingInput() {
     if (!editor)
         return;
     m_model->writeCell(currentIndex(), editor->text());
+    m_keepEditor = false;
     closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 

@@ -4,6 +4,7 @@
 #include "GridDelegate.h"
 
 #include <QTableView>
+#include <optional>
 
 namespace plataforma {
 
@@ -65,7 +66,10 @@ private:
     GridDelegate* m_delegate;
     bool m_following = false;
     QPersistentModelIndex m_editing;
-    bool m_refused = false;
+    // Set by a commit that the table refused, for the move or close that follows it.
+    bool m_keepEditor = false;
+    // The text of the open editor that the table refused.
+    std::optional<QString> m_refusedText;
 };
 
 } // namespace plataforma
