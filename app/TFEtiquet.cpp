@@ -20,8 +20,10 @@
 #include "plataforma/SpinEdit.h"
 #include "plataforma/relatorio/designer/widgets/ReportDesigner.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -238,7 +240,12 @@ void TFEtiquet::bRestaurarListaClick() {
     // The last name chosen comes back, and with it its folder.
     if (!m_ultimoArquivo.isEmpty())
         OpenDialog1->selectFile(m_ultimoArquivo);
-    if (OpenDialog1->exec() != QDialog::Accepted)
+    const int resposta = OpenDialog1->exec();
+    // The name box's list of suggestions can outlive the dialog, over the grid, where it takes
+    // the arrow keys.
+    for (const QCompleter* sugestoes : OpenDialog1->findChildren<QCompleter*>())
+        sugestoes->popup()->hide();
+    if (resposta != QDialog::Accepted)
         return;
     m_ultimoArquivo = OpenDialog1->selectedFiles().value(0);
     lista::CarregarLista(MemTable2, m_ultimoArquivo, QDate::currentDate(), &m_ilegiveis);
