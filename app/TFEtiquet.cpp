@@ -11,15 +11,20 @@
 #include "lista/BuscaProduto.h"
 #include "lista/CarregarLista.h"
 #include "lista/ColunasProdutos.h"
+#include "lista/ResumoLista.h"
 #include "lista/TabelaProdutos.h"
 #include "plataforma/AttentionBox.h"
 #include "plataforma/DataGrid.h"
 #include "plataforma/ErrorBox.h"
+#include "plataforma/GridModel.h"
 #include "plataforma/SpinEdit.h"
 #include "plataforma/relatorio/designer/widgets/ReportDesigner.h"
 #include "util/ArquivoDoPrograma.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -32,10 +37,13 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 
 const QString Titulo = QStringLiteral("Impressão de Etiquetas de Gôndola (Quorvia) - Versão: ");
+// Light red: a value of the list file that did not read.
+constexpr QRgb CorIlegivel = 0xFFC8C8;
 
 template <typename Controle> Controle* criar(QWidget* pai, const char* nome, const QRect& posicao) {
     auto* controle = new Controle(pai);
@@ -89,6 +97,13 @@ QList<plataforma::GridColumn> colunasDaGrade() {
         colunas << coluna;
     }
     return colunas;
+}
+
+int colunaDaGrade(const char* campo) {
+    const auto coluna = std::find_if(
+        lista::ColunasProdutos.begin(), lista::ColunasProdutos.end(),
+        [campo](const lista::ColunaProduto& c) { return qstrcmp(c.campo, campo) == 0; });
+    return static_cast<int>(coluna - lista::ColunasProdutos.begin());
 }
 
 QString pastaInicial() {
@@ -145,6 +160,8 @@ TFEtiquet::TFEtiquet(QWidget* parent)
 
 TFEtiquet::~TFEtiquet() {
     qApp->removeEventFilter(this);
+    // The product table outlives the members the summary reads, and tells the grid it is gone.
+    GridSelecao->model()->disconnect(this);
 }
 
 void TFEtiquet::criarPainelBusca(QWidget* pagina) {
@@ -161,6 +178,7 @@ void TFEtiquet::criarPainelBusca(QWidget* pagina) {
     Edit1 = criar<QLineEdit>(Panel1, "Edit1", QRect(187, 10, 358, 22));
     connect(Edit1, &QLineEdit::returnPressed, this,
             plataforma::reportingErrors([this] { Edit1KeyPress(); }));
+    lblBusca = criar<QLabel>(Panel1, "lblBusca", QRect(551, 13, 170, 16));
     Bevel4 = filete(Panel1, "Bevel4", QRect(725, 5, 2, 30));
     sbAnterior = botaoComFigura(Panel1, "sbAnterior", QRect(733, 7, 29, 28), FiguraAnterior(), 20,
                                 {}, QStringLiteral("Anterior"));
@@ -178,6 +196,25 @@ void TFEtiquet::criarGrade(QWidget* pagina) {
     GridSelecao->setTable(&MemTable2);
     GridSelecao->setTitleColors(QColor(lista::CorTitulosProdutos), Qt::white);
     GridSelecao->setVerticalLines(true);
+    GridSelecao->gridModel()->setCellNotes(
+        [this](int linha, int campo) {
+            const lista::CampoIlegivel* ilegivel = m_ilegiveis.Procurar(linha, campo);
+            return ilegivel ? QStringLiteral("Linha %1 do arquivo: \"%2\" não pôde ser lido.")
+                                  .arg(ilegivel->linhaDoArquivo)
+                                  .arg(ilegivel->texto)
+                            : QString();
+        },
+        QColor(CorIlegivel));
+    const QAbstractItemModel* modelo = GridSelecao->model();
+    connect(modelo, &QAbstractItemModel::modelReset, this, &TFEtiquet::atualizarResumo);
+    connect(modelo, &QAbstractItemModel::dataChanged, this, &TFEtiquet::atualizarResumo);
+    connect(modelo, &QAbstractItemModel::rowsInserted, this, &TFEtiquet::atualizarResumo);
+    connect(modelo, &QAbstractItemModel::rowsRemoved, this, &TFEtiquet::atualizarResumo);
+}
+
+void TFEtiquet::atualizarResumo() {
+    lblResumo->setText(
+        lista::ResumoDaLista(MemTable2, m_arquivoCarregado, m_ilegiveis.Quantidade()));
 }
 
 void TFEtiquet::criarGrupoImpressao(QWidget* pagina) {
@@ -189,6 +226,7 @@ void TFEtiquet::criarGrupoImpressao(QWidget* pagina) {
     connect(SpeedButton1, &QToolButton::clicked, this,
             plataforma::reportingErrors([this] { SpeedButton1Click(); }));
     Bevel3 = filete(GrImpressao, "Bevel3", QRect(154, 15, 2, 40));
+    lblResumo = criar<QLabel>(GrImpressao, "lblResumo", QRect(166, 29, 455, 16));
     AltLinear = criar<plataforma::SpinEdit>(GrImpressao, "AltLinear", QRect(629, 30, 65, 22));
     AltLinear->setRange(0, 9999);
     AltLinear->setMaxLength(4);
@@ -208,10 +246,17 @@ void TFEtiquet::bRestaurarListaClick() {
     // The last name chosen comes back, and with it its folder.
     if (!m_ultimoArquivo.isEmpty())
         OpenDialog1->selectFile(m_ultimoArquivo);
-    if (OpenDialog1->exec() != QDialog::Accepted)
+    const int resposta = OpenDialog1->exec();
+    // The name box's list of suggestions can outlive the dialog, over the grid, where it takes
+    // the arrow keys.
+    for (const QCompleter* sugestoes : OpenDialog1->findChildren<QCompleter*>())
+        sugestoes->popup()->hide();
+    if (resposta != QDialog::Accepted)
         return;
     m_ultimoArquivo = OpenDialog1->selectedFiles().value(0);
-    lista::CarregarLista(MemTable2, m_ultimoArquivo);
+    lista::CarregarLista(MemTable2, m_ultimoArquivo, QDate::currentDate(), &m_ilegiveis);
+    m_arquivoCarregado = m_ultimoArquivo;
+    atualizarResumo();
 }
 
 void TFEtiquet::Edit1KeyPress() {
@@ -220,8 +265,15 @@ void TFEtiquet::Edit1KeyPress() {
             this, QStringLiteral("Carregue a lista de produtos antes de efetuar a busca."));
         return;
     }
-    if (lista::BuscarProduto(MemTable2, Edit1->text()))
-        GridSelecao->setFocus();
+    const lista::ResultadoBusca resultado = lista::BuscarProduto(MemTable2, Edit1->text());
+    if (resultado == lista::ResultadoBusca::NadaABuscar)
+        return;
+    if (resultado == lista::ResultadoBusca::NaoEncontrado)
+        lblBusca->setText(QStringLiteral("Produto não encontrado."));
+    GridSelecao->setFocus();
+    // The next number typed is the quantity of the product found.
+    GridSelecao->setCurrentIndex(
+        GridSelecao->model()->index(MemTable2.currentRow(), colunaDaGrade(lista::CQTDE)));
 }
 
 void TFEtiquet::sbAnteriorClick() {
@@ -294,8 +346,11 @@ void TFEtiquet::ppDesigner1CustomSaveDoc() {
 }
 
 void TFEtiquet::ppReport1PageRequest() {
-    impressao::VerificarAlturaDoCabecalho(ppReport1(),
-                                          [this] { return impressao::PerguntarAutoajuste(this); });
+    // Over the window the run was started from: the designer's preview, or the main window.
+    impressao::VerificarAlturaDoCabecalho(ppReport1(), [this] {
+        QWidget* ativa = QApplication::activeWindow();
+        return impressao::PerguntarAutoajuste(ativa ? ativa : this);
+    });
 }
 
 void TFEtiquet::SpeedButton2Click() {
@@ -304,6 +359,20 @@ void TFEtiquet::SpeedButton2Click() {
         return;
     }
     lista::AlterarQuantidades(MemTable2, AltLinear->currentValue());
+}
+
+void TFEtiquet::closeEvent(QCloseEvent* event) {
+    // Quitting asks about the designer's unsaved changes as closing the designer does, and
+    // closes the designer too when the answer lets the program end.
+    if (m_ppDesigner1) {
+        if (!m_ppDesigner1->maybeSave()) {
+            event->ignore();
+            return;
+        }
+        if (m_ppDesigner1->isVisible())
+            m_ppDesigner1->reject();
+    }
+    QWidget::closeEvent(event);
 }
 
 void TFEtiquet::showEvent(QShowEvent* event) {
@@ -322,6 +391,10 @@ bool TFEtiquet::eventFilter(QObject* alvo, QEvent* evento) {
     if (m_repassando || evento->type() != QEvent::KeyPress || !alvo->isWidgetType() ||
         static_cast<QWidget*>(alvo)->window() != this)
         return false;
+    // A search's "not found" holds until the operator's next key; a key the focused control
+    // leaves to its parents comes here again, and is no new key.
+    if (alvo == QApplication::focusWidget())
+        lblBusca->clear();
     const auto& tecla = *static_cast<QKeyEvent*>(evento);
     if (tecla.key() == Qt::Key_F3) {
         // The load opens a dialog, which moves the focus and may even close

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "impressao/ObjetosRelatorio.h"
+#include "lista/CamposIlegiveis.h"
 #include "plataforma/MemTable.h"
 
 #include <QWidget>
@@ -66,6 +67,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     // FormKeyDown: every key of the window's controls passes here first.
     bool eventFilter(QObject* alvo, QEvent* evento) override;
 
@@ -75,6 +77,7 @@ private:
     void criarGrupoImpressao(QWidget* pagina);
     void FormShow();
     plataforma::relatorio::ReportDesigner& designer();
+    void atualizarResumo();
 
     QTabWidget* pc;
     QWidget* TabSheet1;
@@ -83,6 +86,8 @@ private:
     QFrame* Bevel5;
     QLabel* Label3;
     QLineEdit* Edit1;
+    // Says when a search found nothing.
+    QLabel* lblBusca;
     QFrame* Bevel4;
     QToolButton* sbAnterior;
     QToolButton* sbProximo;
@@ -90,6 +95,8 @@ private:
     GrupoEntalhado* GrImpressao;
     QToolButton* SpeedButton1;
     QFrame* Bevel3;
+    // What was loaded: the file, the products, the labels, the values that did not read.
+    QLabel* lblResumo;
     QLabel* Label1;
     plataforma::SpinEdit* AltLinear;
     QToolButton* SpeedButton2;
@@ -98,6 +105,9 @@ private:
     // After the report it edits, so that it goes first.
     std::unique_ptr<plataforma::relatorio::ReportDesigner> m_ppDesigner1;
     QString m_ultimoArquivo;
+    // The file the list in the table came from.
+    QString m_arquivoCarregado;
+    lista::CamposIlegiveis m_ilegiveis;
     // Set while a key that the window has already seen goes to its control.
     bool m_repassando = false;
 };

@@ -2,6 +2,7 @@
 
 #include "impressao/MenorPreco.h"
 #include "impressao/TabelaEtiquetas.h"
+#include "lista/ResumoLista.h"
 #include "plataforma/Exception.h"
 #include "util/Iif.h"
 
@@ -78,17 +79,9 @@ void gravarEtiqueta(MemTable& MemTable3, const Campos& c, int menorPreco, const 
     MemTable3.post();
 }
 
-qint64 quantidade(const plataforma::FieldValue& valor) {
-    const qint32* n = std::get_if<qint32>(&valor);
-    return n != nullptr && *n > 0 ? *n : 0;
-}
-
-// Reads the rows by position, so the cursor stays on the first product.
+// The cursor stays on the first product.
 void verificarLimite(const MemTable& MemTable2) {
-    const int campo = MemTable2.fieldIndex(lista::CQTDE);
-    qint64 total = 0;
-    for (int linha = 0; linha < MemTable2.rowCount(); ++linha)
-        total += quantidade(MemTable2.value(linha, campo));
+    const qint64 total = lista::TotalDeEtiquetas(MemTable2);
     if (total > LimiteDeEtiquetas) {
         const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
         throw plataforma::Exception(

@@ -2,6 +2,7 @@
 
 #include "impressao/FigurasConfgImpressao.h"
 #include "modelos/TFConfigImpressaoModelo.h"
+#include "plataforma/CenterOver.h"
 #include "plataforma/ErrorBox.h"
 #include "plataforma/Exception.h"
 #include "util/ArquivoDoPrograma.h"
@@ -11,7 +12,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QToolButton>
 
 namespace impressao {
@@ -58,7 +58,7 @@ QLabel* rotulo(QWidget* pai, const char* nome, const QString& texto) {
 int TFConfgImpressaoHelp::AbrirConfigImpressao(MostrarDesigner ppDesigner1) {
     const QWidget* ativa = QApplication::activeWindow();
     TFConfgImpressaoHelp hub(std::move(ppDesigner1));
-    hub.centralizarSobre(ativa);
+    plataforma::centerOver(hub, ativa);
     try {
         hub.exec();
     } catch (const plataforma::Exception&) {
@@ -152,17 +152,12 @@ void TFConfgImpressaoHelp::acompanharMouse(QWidget* controle,
     controle->installEventFilter(this);
 }
 
-void TFConfgImpressaoHelp::centralizarSobre(const QWidget* janela) {
-    const QRect area = janela ? janela->geometry() : screen()->availableGeometry();
-    setGeometry(rect().translated(area.center() - rect().center()));
-}
-
 void TFConfgImpressaoHelp::btnRelatorioEtiquetasClick() {
     m_ppDesigner1(this);
 }
 
 void TFConfgImpressaoHelp::btnModelosClick() {
-    modelos::TFConfigImpressaoModelo::AbrirModelos();
+    modelos::TFConfigImpressaoModelo::AbrirModelos(this);
 }
 
 void TFConfgImpressaoHelp::btnVideoClick() {

@@ -54,7 +54,6 @@ private:
                        void (TFConfgImpressaoHelp::*clique)());
     // The mouse-move handler of each control; none for the header's labels.
     void acompanharMouse(QWidget* controle, void (TFConfgImpressaoHelp::*mouseMove)());
-    void centralizarSobre(const QWidget* janela);
 
     QFrame* Panel2 = nullptr;
     QFrame* Panel3 = nullptr;

@@ -30,13 +30,14 @@ std::optional<ChaveBusca> ChaveDeBusca(const QString& texto) {
     return ChaveBusca{CDESCRICAO, descricao.toString(), Opcao::CaseInsensitive | Opcao::PartialKey};
 }
 
-bool BuscarProduto(plataforma::MemTable& MemTable2, const QString& texto) {
+ResultadoBusca BuscarProduto(plataforma::MemTable& MemTable2, const QString& texto) {
     MemTable2.first();
     const std::optional<ChaveBusca> chave = ChaveDeBusca(texto);
     if (!chave)
-        return false;
-    MemTable2.locate(chave->campo, chave->valor, chave->opcoes);
-    return true;
+        return ResultadoBusca::NadaABuscar;
+    return MemTable2.locate(chave->campo, chave->valor, chave->opcoes)
+               ? ResultadoBusca::Encontrado
+               : ResultadoBusca::NaoEncontrado;
 }
 
 } // namespace lista

@@ -18,8 +18,10 @@ struct ChaveBusca {
 // Empty when the text, trimmed, has nothing to look for.
 std::optional<ChaveBusca> ChaveDeBusca(const QString& texto);
 
+enum class ResultadoBusca { NadaABuscar, Encontrado, NaoEncontrado };
+
 // Moves the open product table to its first row and then to the first product
-// that the text finds, if any. False when the text had nothing to look for.
-bool BuscarProduto(plataforma::MemTable& MemTable2, const QString& texto);
+// that the text finds, if any.
+ResultadoBusca BuscarProduto(plataforma::MemTable& MemTable2, const QString& texto);
 
 } // namespace lista

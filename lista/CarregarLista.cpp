@@ -1,12 +1,10 @@
 #include "CarregarLista.h"
 
-#include "ConversaoCampos.h"
+#include "GravacaoProduto.h"
 #include "LeitorLinhas.h"
 #include "LinhaProduto.h"
-#include "Maiusculas.h"
 #include "TabelaProdutos.h"
 #include "plataforma/Errors.h"
-#include "plataforma/WholeNumber.h"
 
 #include <QFile>
 
@@ -15,10 +13,6 @@ namespace lista {
 namespace {
 
 using plataforma::MemTable;
-
-// No number or date of a list, with the blanks around it, runs this long: a longer field
-// does not read.
-constexpr qsizetype LimiteNumero = 64;
 
 // What each field of a line keeps, in the order of the line: a text field what its column
 // holds, a number field one character past the longest readable one.
@@ -30,99 +24,51 @@ std::vector<qsizetype> limitesDosCampos() {
             numero};
 }
 
-bool legivel(QStringView campo) {
-    return campo.size() <= LimiteNumero;
-}
-
-// Positions of the product fields, found once per load rather than by name
-// for every value of every row.
-struct Posicoes {
-    explicit Posicoes(const MemTable& tabela)
-        : codigo(tabela.fieldIndex(CID_PROD)), descricao(tabela.fieldIndex(CDESCRICAO)),
-          fabricante(tabela.fieldIndex(CLAB)), barras(tabela.fieldIndex(CBARRAS)),
-          preco(tabela.fieldIndex(CPRECO)), precoDesconto(tabela.fieldIndex(CPRECO_DESC)),
-          precoPromocao(tabela.fieldIndex(CPRECPRO)), desconto(tabela.fieldIndex(CDESC)),
-          quantidade(tabela.fieldIndex(CQTDE)), validade(tabela.fieldIndex(CVLD_PRO)) {}
-
-    int codigo, descricao, fabricante, barras, preco, precoDesconto, precoPromocao, desconto,
-        quantidade, validade;
-};
-
 class Importacao {
 public:
-    Importacao(MemTable& tabela, QDate hoje) : m_tabela(tabela), m_posicoes(tabela), m_hoje(hoje) {}
+    Importacao(MemTable& tabela, QDate hoje, CamposIlegiveis* ilegiveis)
+        : m_tabela(tabela), m_gravacao(tabela, hoje, ilegiveis) {}
 
     void lerProdutos(QIODevice& origem) {
         LeitorLinhas leitor(origem, limitesDosCampos());
         if (!leitor.PularLinha())
             return;
+        int linhaDoArquivo = 1;
         for (std::optional<QStringView> linha = leitor.LerLinha(); linha && !linha->isEmpty();
              linha = leitor.LerLinha()) {
             m_linha.Definir(*linha);
             m_tabela.append();
-            gravarCampos();
+            m_gravacao.Gravar(m_linha, ++linhaDoArquivo);
             m_tabela.post();
         }
     }
 
 private:
-    void gravarCampos() {
-        const Posicoes& p = m_posicoes;
-        m_tabela.setInteger(p.codigo, lerInteiro(m_linha.LerCampo(), 0));
-        gravarMaiusculas(p.descricao, m_linha.LerCampo());
-        gravarMaiusculas(p.fabricante, m_linha.LerCampo());
-        m_tabela.setString(p.barras, m_linha.LerCampo().toString());
-        gravarDecimal(p.preco, m_linha.LerCampo());
-        gravarDecimal(p.precoDesconto, m_linha.LerCampo());
-        gravarDecimal(p.precoPromocao, m_linha.LerCampo());
-        gravarDecimal(p.desconto, m_linha.LerCampo());
-        m_tabela.setInteger(p.quantidade, lerInteiro(m_linha.LerCampo(), 1));
-        const QStringView validade = m_linha.LerCampo();
-        if (!validade.isEmpty()) {
-            const std::optional<plataforma::Date> data =
-                legivel(validade) ? LerData(validade, m_hoje) : std::nullopt;
-            m_tabela.setDate(p.validade, data.value_or(plataforma::Date()));
-        }
-    }
-
-    void gravarMaiusculas(int campo, QStringView texto) {
-        m_tabela.setString(campo, m_maiusculas(texto));
-    }
-
-    void gravarDecimal(int campo, QStringView texto) {
-        const std::optional<plataforma::Money> valor =
-            legivel(texto) ? LerDecimal(texto) : std::nullopt;
-        m_tabela.setMoney(campo, valor.value_or(plataforma::Money()));
-    }
-
-    static qint32 lerInteiro(QStringView texto, qint32 padrao) {
-        return legivel(texto) ? plataforma::parseInt32(texto, padrao) : padrao;
-    }
-
     MemTable& m_tabela;
-    const Posicoes m_posicoes;
-    const QDate m_hoje;
-    const Maiusculas m_maiusculas;
+    GravacaoProduto m_gravacao;
     LinhaProduto m_linha;
 };
 
 } // namespace
 
-void CarregarLista(MemTable& MemTable2, const QString& arquivo, QDate hoje) {
+void CarregarLista(MemTable& MemTable2, const QString& arquivo, QDate hoje,
+                   CamposIlegiveis* ilegiveis) {
     QFile arquivoLista(arquivo);
     // Opening first keeps the loaded list when the file cannot be read at all.
     if (!arquivoLista.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw plataforma::IoError(plataforma::IoError::FileNotOpenForInput,
                                   arquivoLista.errorString());
-    CarregarLista(MemTable2, arquivoLista, hoje);
+    CarregarLista(MemTable2, arquivoLista, hoje, ilegiveis);
 }
 
-void CarregarLista(MemTable& MemTable2, QIODevice& origem, QDate hoje) {
+void CarregarLista(MemTable& MemTable2, QIODevice& origem, QDate hoje, CamposIlegiveis* ilegiveis) {
+    if (ilegiveis)
+        ilegiveis->Limpar();
     MemTable2.setNewRecordHook({});
     try {
         MemTable2.close();
         MemTable2.open();
-        Importacao(MemTable2, hoje).lerProdutos(origem);
+        Importacao(MemTable2, hoje, ilegiveis).lerProdutos(origem);
     } catch (...) {
         // A row half filled when the error came is not one that was read.
         if (MemTable2.state() == MemTable::State::Insert)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CamposIlegiveis.h"
 #include "plataforma/MemTable.h"
 
 #include <QDate>
@@ -19,9 +20,11 @@ namespace lista {
 // is open the table is emptied and refilled; a read error keeps the rows read
 // so far. Either way the append lock is set when the load ends, and the last
 // row read is current. hoje places dates without a year or with a two-digit
-// year.
+// year. When ilegiveis is given, it ends up holding the values of this load that
+// did not read (those of the list kept when the file does not open).
 void CarregarLista(plataforma::MemTable& MemTable2, const QString& arquivo,
-                   QDate hoje = QDate::currentDate());
-void CarregarLista(plataforma::MemTable& MemTable2, QIODevice& origem, QDate hoje);
+                   QDate hoje = QDate::currentDate(), CamposIlegiveis* ilegiveis = nullptr);
+void CarregarLista(plataforma::MemTable& MemTable2, QIODevice& origem, QDate hoje,
+                   CamposIlegiveis* ilegiveis = nullptr);
 
 } // namespace lista

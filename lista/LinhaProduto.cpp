@@ -7,6 +7,8 @@ namespace lista {
 void LinhaProduto::Definir(QStringView linha) {
     // resize keeps the capacity, so a list of similar lines allocates once.
     m_texto.resize(linha.size());
+    m_original.resize(linha.size());
+    std::copy_n(linha.utf16(), linha.size(), reinterpret_cast<char16_t*>(m_original.data()));
     const char16_t* origem = linha.utf16();
     char16_t* destino = reinterpret_cast<char16_t*>(m_texto.data());
     for (qsizetype i = 0; i < linha.size(); ++i)
@@ -26,6 +28,10 @@ QStringView LinhaProduto::LerCampo() {
         ++m_posicao;
     }
     return texto.sliced(inicio - 1, m_posicao - inicio);
+}
+
+QStringView LinhaProduto::ComoNoArquivo(QStringView campo) const {
+    return QStringView(m_original).sliced(campo.data() - m_texto.constData(), campo.size());
 }
 
 } // namespace lista

@@ -18,7 +18,11 @@ public:
     // gives an empty field. Valid until the next Definir.
     QStringView LerCampo();
 
+    // A field that LerCampo gave, as the file wrote it, with its "." kept.
+    QStringView ComoNoArquivo(QStringView campo) const;
+
 private:
+    QString m_original;
     QString m_texto;
     // Index of the last character read, counting the first as 1; the end of
     // the line reads as a character with code 0.

@@ -1,36 +1,42 @@
 #include "Maiusculas.h"
 
+#include "plataforma/Windows1252Decoder.h"
+
+#include <bitset>
+
 namespace lista {
 
 namespace {
 
-// The upper case of a character whose mapping is one Latin-1 character;
-// 0 sends the whole text to the locale: so do the few that map elsewhere
-// (µ, ß, ÿ) and everything past Latin-1.
-char16_t maiusculaLatin1(char16_t c) {
-    if (c >= u'a' && c <= u'z')
-        return c - 0x20;
+using Repertorio = std::bitset<0x10000>;
+
+// Every character that one of the 256 codes decodes to.
+Repertorio lerRepertorio() {
+    Repertorio repertorio;
+    plataforma::Windows1252Decoder decodificador;
+    for (int codigo = 0; codigo < 256; ++codigo) {
+        const char byte = static_cast<char>(codigo);
+        for (const QChar c : decodificador.decode(QByteArrayView(&byte, 1)))
+            repertorio.set(c.unicode());
+    }
+    return repertorio;
+}
+
+char16_t maiuscula(char16_t c) {
     if (c < 0x80)
-        return c;
-    if (c > 0xFF || c == 0xB5 || c == 0xDF || c == 0xFF)
-        return 0;
-    // à to þ, except ÷, sit 0x20 above their capitals.
-    if (c >= 0xE0 && c != 0xF7)
-        return c - 0x20;
-    return c;
+        return c >= u'a' && c <= u'z' ? c - 0x20 : c;
+    static const Repertorio repertorio = lerRepertorio();
+    const char16_t superior = QChar::toUpper(c);
+    return repertorio.test(superior) ? superior : c;
 }
 
 } // namespace
 
-QString Maiusculas::operator()(QStringView texto) const {
+QString Maiusculas(QStringView texto) {
     QString resultado(texto.size(), Qt::Uninitialized);
     char16_t* destino = reinterpret_cast<char16_t*>(resultado.data());
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        const char16_t maiuscula = maiusculaLatin1(texto[i].unicode());
-        if (maiuscula == 0)
-            return m_portugues.toUpper(texto.toString());
-        destino[i] = maiuscula;
-    }
+    for (qsizetype i = 0; i < texto.size(); ++i)
+        destino[i] = maiuscula(texto[i].unicode());
     return resultado;
 }
 

@@ -1,20 +1,15 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
 #include <QStringView>
 
 namespace lista {
 
-// Upper case as the Brazilian Portuguese locale writes it. Text in the
-// Latin-1 letters that Portuguese uses is mapped directly; anything else goes
-// through the locale, which is several times slower.
-class Maiusculas {
-public:
-    QString operator()(QStringView texto) const;
-
-private:
-    const QLocale m_portugues{QLocale::Portuguese, QLocale::Brazil};
-};
+// Upper case that stays inside Windows-1252, the character set of the product
+// list and of the printers' fonts. A character changes only when its upper
+// case is one character that Windows-1252 also holds; the rest are kept as
+// they are, so "µg" never turns into a Greek "ΜG" (read as "MG", a thousandfold
+// dose) and "ß" never grows into "SS" before the field is cut to size.
+QString Maiusculas(QStringView texto);
 
 } // namespace lista

@@ -3,6 +3,7 @@
 #include "modelos/Catalogo.h"
 #include "modelos/FigurasCatalogo.h"
 #include "modelos/SalvarModelo.h"
+#include "plataforma/CenterOver.h"
 #include "plataforma/DataGrid.h"
 #include "plataforma/ErrorBox.h"
 #include "plataforma/Exception.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace modelos {
 
@@ -74,10 +74,9 @@ bool podeGravar(const QString& arquivo) {
 
 } // namespace
 
-int TFConfigImpressaoModelo::AbrirModelos() {
-    const QWidget* ativa = QApplication::activeWindow();
+int TFConfigImpressaoModelo::AbrirModelos(const QWidget* sobre) {
     TFConfigImpressaoModelo catalogo;
-    catalogo.centralizarSobre(ativa);
+    plataforma::centerOver(catalogo, sobre ? sobre : QApplication::activeWindow());
     try {
         catalogo.exec();
     } catch (const plataforma::Exception&) {
@@ -229,13 +228,6 @@ void TFConfigImpressaoModelo::ligarClique(plataforma::DataGrid* grade,
     connect(grade, &QAbstractItemView::clicked, this,
             plataforma::reportingErrors(
                 [this, tratar](const QModelIndex& celula) { (this->*tratar)(celula.column()); }));
-}
-
-// Client area on client area: the frames are the window system's, alike for
-// both windows, and not known before the catalogue shows.
-void TFConfigImpressaoModelo::centralizarSobre(const QWidget* janela) {
-    const QRect area = janela ? janela->geometry() : screen()->availableGeometry();
-    setGeometry(rect().translated(area.center() - rect().center()));
 }
 
 int TFConfigImpressaoModelo::exec() {

@@ -24,10 +24,11 @@ public:
     // The file the operator chose for a template, or nothing when cancelled.
     using EscolhaDeArquivo = std::function<std::optional<QString>(const QString& nomeSugerido)>;
 
-    // Shows a new catalogue modally, centred on the active window, destroys it
-    // and returns its modal result. An error of the program's own family that
-    // escapes the modal show is swallowed without a word.
-    static int AbrirModelos();
+    // Shows a new catalogue modally, centred on the window given (the active
+    // one when none is), destroys it and returns its modal result. An error of
+    // the program's own family that escapes the modal show is swallowed
+    // without a word.
+    static int AbrirModelos(const QWidget* sobre = nullptr);
 
     explicit TFConfigImpressaoModelo(QWidget* parent = nullptr);
 
@@ -60,7 +61,6 @@ private:
     void montarCorpo();
     void montarRodape();
     void montarSaveDialog();
-    void centralizarSobre(const QWidget* janela);
     plataforma::DataGrid* criarGrade(const QString& nome, plataforma::MemTable& lista,
                                      int larguraModelo, const QRect& geometria);
     void ligarClique(plataforma::DataGrid* grade, void (TFConfigImpressaoModelo::*tratar)(int));

@@ -124,7 +124,15 @@ void DataGrid::followTableCursor(int row) {
 }
 
 void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    m_keepEditor = false;
     QTableView::currentChanged(current, previous);
+    if (m_keepEditor) {
+        // Back to the cell whose editor is still open, before the table's cursor moves.
+        selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect);
+        if (QWidget* editor = indexWidget(previous))
+            editor->setFocus();
+        return;
+    }
     MemTable* t = table();
     if (m_following || m_model->isSyncing() || !t || !current.isValid() ||
         current.row() == t->currentRow())
@@ -139,10 +147,37 @@ bool DataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event
     // An open editor puts the row in edit mode at once, so that whatever moves
     // the table's cursor next posts what the operator is typing.
     QWidget* editor = indexWidget(index);
+    m_editing = index;
     MemTable* t = table();
     if (editor && t && index.row() == t->currentRow() && !guarded([t] { t->edit(); }))
         closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     return true;
+}
+
+void DataGrid::commitData(QWidget* editor) {
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line || !m_editing.isValid())
+        return;
+    // The view takes the focus before it moves, and the error box takes it after: each commits
+    // again, and a text already refused stays refused without another box.
+    m_keepEditor = m_refusedText == line->text();
+    if (m_keepEditor)
+        return;
+    m_keepEditor = !guarded([&] { m_model->writeCell(m_editing, line->text()); });
+    m_refusedText = m_keepEditor ? std::optional(line->text()) : std::nullopt;
+}
+
+void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (m_keepEditor && hint != QAbstractItemDelegate::RevertModelCache) {
+        // Once the error box has closed, too: the view took the focus on its way out.
+        editor->setFocus();
+        QMetaObject::invokeMethod(
+            editor, [editor] { editor->setFocus(); }, Qt::QueuedConnection);
+        return;
+    }
+    m_keepEditor = false;
+    m_refusedText.reset();
+    QTableView::closeEditor(editor, hint);
 }
 
 void DataGrid::closeOpenEditor() {
@@ -157,6 +192,7 @@ void DataGrid::writePendingInput() {
     if (!editor)
         return;
     m_model->writeCell(currentIndex(), editor->text());
+    m_keepEditor = false;
     closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 

@@ -4,6 +4,7 @@
 #include "GridDelegate.h"
 
 #include <QTableView>
+#include <optional>
 
 namespace plataforma {
 
@@ -41,6 +42,12 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
+protected slots:
+    // A value the table refuses keeps its editor open, with the text as typed, on a row the
+    // cursor does not leave.
+    void commitData(QWidget* editor) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
 private:
     void followTableCursor(int row);
     void appendRow();
@@ -58,6 +65,11 @@ private:
     GridModel* m_model;
     GridDelegate* m_delegate;
     bool m_following = false;
+    QPersistentModelIndex m_editing;
+    // Set by a commit that the table refused, for the move or close that follows it.
+    bool m_keepEditor = false;
+    // The text of the open editor that the table refused.
+    std::optional<QString> m_refusedText;
 };
 
 } // namespace plataforma

@@ -42,9 +42,17 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     return editor;
 }
 
+// The view calls this again whenever the row's data change, which the editor opening puts the
+// row in edit mode for: an editor that already shows the value keeps its selection, so that
+// the operator's first key replaces the whole text, and what the operator typed is never
+// written over.
 void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-    if (auto* line = qobject_cast<QLineEdit*>(editor))
-        line->setText(index.data(Qt::EditRole).toString());
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    const QString text = index.data(Qt::EditRole).toString();
+    if (!line || line->isModified() || line->text() == text)
+        return;
+    line->setText(text);
+    line->selectAll();
 }
 
 void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,

@@ -87,6 +87,17 @@ void GridModel::writeCell(const QModelIndex& index, const QString& text) {
     m_table->setString(field, text);
 }
 
+void GridModel::setCellNotes(CellNotes notes, const QColor& tint) {
+    m_notes = std::move(notes);
+    m_noteTint = tint;
+    reload();
+}
+
+QString GridModel::note(const QModelIndex& index) const {
+    const int field = fieldOf(index.column());
+    return m_notes && field >= 0 ? m_notes(index.row(), field) : QString();
+}
+
 int GridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_rows;
 }
@@ -105,7 +116,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
         return m_table->editText(index.row(), fieldOf(index.column()));
     case Qt::BackgroundRole:
+        if (!note(index).isEmpty())
+            return m_noteTint;
         return column.background.isValid() ? QVariant(column.background) : QVariant();
+    case Qt::ToolTipRole:
+        return note(index);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(column.alignment | Qt::AlignVCenter);
     default:

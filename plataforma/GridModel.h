@@ -4,6 +4,7 @@
 #include "TableObserver.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QList>
 #include <functional>
 
@@ -38,6 +39,10 @@ public:
 
     // Runs before the table posts a row: the view writes unconfirmed input.
     void setPendingInputWriter(std::function<void()> writer) { m_writer = std::move(writer); }
+    // A cell's note by row and table field, shown as its tool tip over the tint in place of
+    // the column's background; empty for none.
+    using CellNotes = std::function<QString(int row, int field)>;
+    void setCellNotes(CellNotes notes, const QColor& tint);
 
     // Brings the rows the views know of in step with the table now.
     void sync();
@@ -62,6 +67,7 @@ signals:
     void cursorMoved(int row);
 
 private:
+    QString note(const QModelIndex& index) const;
     void rowsReset() override;
     void rowChanged(int row) override;
     void rowInserted(int row) override;
@@ -83,6 +89,8 @@ private:
     bool m_syncPending = false;
     bool m_syncing = false;
     std::function<void()> m_writer;
+    CellNotes m_notes;
+    QColor m_noteTint;
 };
 
 } // namespace plataforma

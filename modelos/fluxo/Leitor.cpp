@@ -52,21 +52,20 @@ private:
 
 Leitor::Nivel::Nivel(Leitor& leitor, qsizetype posicao) : m_leitor(leitor) {
     if (++m_leitor.m_profundidade > ProfundidadeMaxima) {
-        m_leitor.falhar(
-            QStringLiteral("objects and values nest deeper than %1 levels").arg(ProfundidadeMaxima),
-            posicao);
+        m_leitor.falhar(QStringLiteral("objetos e valores aninhados em mais de %1 níveis")
+                            .arg(ProfundidadeMaxima),
+                        posicao);
     }
 }
 
 void Leitor::falhar(const QString& motivo, qsizetype posicao) const {
-    throw ErroFluxo(
-        QStringLiteral("Invalid template stream at offset %1: %2").arg(posicao).arg(motivo),
-        posicao);
+    throw ErroFluxo(QStringLiteral("Modelo inválido na posição %1: %2").arg(posicao).arg(motivo),
+                    posicao);
 }
 
 quint8 Leitor::espiar() const {
     if (m_posicao >= m_bytes.size()) {
-        falhar(QStringLiteral("the stream ends too early"), m_posicao);
+        falhar(QStringLiteral("o conteúdo termina antes do esperado"), m_posicao);
     }
     return static_cast<quint8>(m_bytes[m_posicao]);
 }
@@ -79,7 +78,7 @@ quint8 Leitor::byte() {
 
 QByteArrayView Leitor::pedaco(qint64 tamanho, qsizetype posicaoDoTamanho) {
     if (tamanho > m_bytes.size() - m_posicao) {
-        falhar(QStringLiteral("a length of %1 runs past the end of the stream").arg(tamanho),
+        falhar(QStringLiteral("um comprimento de %1 passa do fim do conteúdo").arg(tamanho),
                posicaoDoTamanho);
     }
     const QByteArrayView lido = m_bytes.sliced(m_posicao, tamanho);
@@ -89,7 +88,7 @@ QByteArrayView Leitor::pedaco(qint64 tamanho, qsizetype posicaoDoTamanho) {
 
 template <typename T> T Leitor::numero() {
     if (static_cast<qsizetype>(sizeof(T)) > m_bytes.size() - m_posicao) {
-        falhar(QStringLiteral("the stream ends inside a number"), m_posicao);
+        falhar(QStringLiteral("o conteúdo termina no meio de um número"), m_posicao);
     }
     const T lido = qFromLittleEndian<T>(m_bytes.data() + m_posicao);
     m_posicao += sizeof(T);
@@ -108,21 +107,20 @@ QString Leitor::nomeCurto() {
 Objeto Leitor::lerTudo() {
     const qsizetype comparar = std::min(m_bytes.size(), Assinatura.size());
     if (m_bytes.first(comparar) != Assinatura.first(comparar)) {
-        falhar(QStringLiteral("a template stream begins with \"TPF0\""), 0);
+        falhar(QStringLiteral("um modelo começa com \"TPF0\""), 0);
     }
     if (m_bytes.size() < Assinatura.size()) {
-        falhar(QStringLiteral("the stream ends inside its signature"), m_bytes.size());
+        falhar(QStringLiteral("o conteúdo termina no meio da assinatura"), m_bytes.size());
     }
     m_posicao = Assinatura.size();
     Objeto raiz = objeto();
     const qsizetype posicaoDoFim = m_posicao;
     if (byte() != 0) {
-        falhar(QStringLiteral("the root object is not followed by the end byte 00"), posicaoDoFim);
+        falhar(QStringLiteral("o objeto principal não é seguido do byte final 00"), posicaoDoFim);
     }
     if (m_posicao != m_bytes.size()) {
-        falhar(
-            QStringLiteral("%1 bytes follow the end of the stream").arg(m_bytes.size() - m_posicao),
-            m_posicao);
+        falhar(QStringLiteral("%1 bytes depois do fim do conteúdo").arg(m_bytes.size() - m_posicao),
+               m_posicao);
     }
     return raiz;
 }
@@ -134,7 +132,7 @@ Objeto Leitor::objeto() {
     const qsizetype posicaoDaClasse = m_posicao;
     lido.classe = nomeCurto();
     if (lido.classe.isEmpty()) {
-        falhar(QStringLiteral("an object has an empty class name"), posicaoDaClasse);
+        falhar(QStringLiteral("um objeto tem o nome da classe vazio"), posicaoDaClasse);
     }
     lido.nome = nomeCurto();
     lido.propriedades = propriedades();
@@ -152,7 +150,7 @@ std::optional<Prefixo> Leitor::prefixo() {
     Prefixo lido;
     lido.bandeiras = byte() & 0x0F;
     if (lido.bandeiras & BandeiraPosicao) {
-        lido.posicao = inteiroCurto("an object's position among its siblings");
+        lido.posicao = inteiroCurto("a posição de um objeto entre seus irmãos");
     }
     return lido;
 }
@@ -172,9 +170,9 @@ Valor Leitor::inteiroCurto(const char* oQue) {
     const auto marcador = static_cast<Marcador>(espiar());
     if (marcador != Marcador::Inteiro8 && marcador != Marcador::Inteiro16 &&
         marcador != Marcador::Inteiro32) {
-        falhar(
-            QStringLiteral("%1 must be an 8-, 16- or 32-bit integer").arg(QLatin1StringView(oQue)),
-            posicao);
+        falhar(QStringLiteral("%1 deve ser um inteiro de 8, 16 ou 32 bits")
+                   .arg(QString::fromUtf8(oQue)),
+               posicao);
     }
     return valor();
 }
@@ -235,7 +233,7 @@ Valor Leitor::valor() {
     case Marcador::TextoUtf8:
         return textoUtf8(std::move(lido), posicaoDoMarcador);
     }
-    falhar(QStringLiteral("$%1 is not a value tag")
+    falhar(QStringLiteral("$%1 não é a marca de um valor")
                .arg(QString::number(marcador, 16).toUpper().rightJustified(2, QLatin1Char('0'))),
            posicaoDoMarcador);
 }
@@ -267,7 +265,7 @@ Valor Leitor::colecao(Valor valor, qsizetype posicaoDoMarcador) {
         }
         const qsizetype posicao = m_posicao;
         if (byte() != static_cast<quint8>(Marcador::Lista)) {
-            falhar(QStringLiteral("a collection item does not open with $01"), posicao);
+            falhar(QStringLiteral("um item de coleção não começa com $01"), posicao);
         }
         item.propriedades = propriedades();
         valor.m_colecao.push_back(std::move(item));
@@ -282,7 +280,7 @@ Valor Leitor::textoUtf8(Valor valor, qsizetype posicaoDoMarcador) {
     valor.m_texto = QString::fromUtf8(bytes);
     // Malformed UTF-8 would come back as other bytes; refuse it instead.
     if (valor.m_texto.toUtf8() != bytes) {
-        falhar(QStringLiteral("a UTF-8 string is not valid UTF-8"), posicaoDoMarcador);
+        falhar(QStringLiteral("um texto UTF-8 não é UTF-8 válido"), posicaoDoMarcador);
     }
     return valor;
 }

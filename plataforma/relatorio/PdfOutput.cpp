@@ -1,12 +1,11 @@
 #include "plataforma/relatorio/PdfOutput.h"
 
-#include "plataforma/Errors.h"
+#include "plataforma/ReplaceFile.h"
 #include "plataforma/relatorio/Document.h"
 #include "plataforma/relatorio/Report.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <functional>
 
 namespace plataforma::relatorio {
@@ -19,21 +18,19 @@ constexpr int Resolution = 1200;
 
 RunSummary writeWith(Report& report, const QString& path,
                      const std::function<RunSummary(QPdfWriter&)>& paint) {
-    const QString shown = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw fileCreationError(shown, file.errorString());
+    // Made whole in memory first, so that an abandoned run leaves the file untouched.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     RunSummary summary;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setResolution(Resolution);
         writer.setPageLayout(pageLayoutOf(report));
         writer.setTitle(report.printerSetup().documentName());
         writer.setCreator(u"Etiquetas"_s);
         summary = paint(writer);
     }
-    if (!file.commit())
-        throw fileCreationError(shown, file.errorString());
+    replaceFile(path, pdf.data());
     return summary;
 }
 

@@ -4,6 +4,7 @@
 #include "modelos/fluxo/Esquema.h"
 #include "modelos/fluxo/RelatorioInicial.h"
 #include "plataforma/Errors.h"
+#include "plataforma/ReplaceFile.h"
 #include "plataforma/relatorio/Properties.h"
 #include "plataforma/relatorio/TemplateFile.h"
 
@@ -63,7 +64,7 @@ void Report::saveToFile(const QString& path) {
     } catch (const fluxo::ErroFluxo& error) {
         throw fileCreationError(QDir::toNativeSeparators(path), error.mensagem());
     }
-    writeTemplateFile(path, stream);
+    replaceFile(path, stream);
     m_tree = std::move(saved);
 }
 

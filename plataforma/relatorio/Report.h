@@ -47,8 +47,9 @@ public:
     void setLayout(fluxo::Objeto tree);
     // The layout as a template stream: unchanged, it is byte for byte what was loaded.
     QByteArray toStream() const;
-    // Records the file's full path in Template.FileName and writes the layout there. A failed
-    // save leaves both the file and the layout as they were.
+    // Records the file's full path in Template.FileName and writes the layout there as
+    // plataforma::replaceFile does. A failed save leaves both the file and the layout as they
+    // were.
     void saveToFile(const QString& path);
     const fluxo::Objeto& layout() const { return m_tree; }
 

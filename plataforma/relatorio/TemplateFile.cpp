@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace plataforma::relatorio {
 
@@ -71,15 +70,6 @@ QByteArray readTemplateBytes(QFile& file, const QString& shownName) {
     if (bytes.size() > MaxTemplateSize)
         throw tooLarge();
     return bytes;
-}
-
-void writeTemplateFile(const QString& path, const QByteArray& bytes) {
-    const QString shown = QDir::toNativeSeparators(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw fileCreationError(shown, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw fileCreationError(shown, file.errorString());
 }
 
 } // namespace plataforma::relatorio

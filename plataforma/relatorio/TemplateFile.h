@@ -24,7 +24,4 @@ inline constexpr qint64 MaxTemplateSize = 16 << 20;
 // Throws when the file is larger than MaxTemplateSize or cannot be read.
 QByteArray readTemplateBytes(QFile& file, const QString& shownName);
 
-// Writes the whole file or nothing: a failed write leaves an existing file as it was.
-void writeTemplateFile(const QString& path, const QByteArray& bytes);
-
 } // namespace plataforma::relatorio

@@ -10,6 +10,7 @@
 #include "tests/apoio/ModalAnswer.h"
 #include "tests/apoio/Roteiro.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -129,6 +130,7 @@ private slots:
     void designerECatalogoVoltamAoMesmoHub();
     void alturaDaPaginaPerguntaNaJanela_data();
     void alturaDaPaginaPerguntaNaJanela();
+    void sairComAlteracoesNoDesignerPergunta();
 };
 
 void TesteConfigurarImprimir::initTestCase() {
@@ -292,14 +294,24 @@ void TesteConfigurarImprimir::alturaDaPaginaPerguntaNaJanela_data() {
     QTest::addColumn<Qt::Key>("resposta");
     QTest::addColumn<float>("alturaDepois");
     QTest::addColumn<bool>("abandonada");
-    QTest::newRow("yes") << Qt::Key_Return << 294.0f << false;
-    QTest::newRow("no") << Qt::Key_N << 300.0f << true;
+    QTest::addColumn<bool>("deOutraJanela");
+    QTest::newRow("yes") << Qt::Key_Return << 294.0f << false << false;
+    QTest::newRow("no") << Qt::Key_N << 300.0f << true << false;
+    // As from the designer's preview: the box comes up over the designer.
+    QTest::newRow("yes-from-the-designer") << Qt::Key_Return << 294.0f << false << true;
 }
 
 void TesteConfigurarImprimir::alturaDaPaginaPerguntaNaJanela() {
     QFETCH(Qt::Key, resposta);
     QFETCH(float, alturaDepois);
     QFETCH(bool, abandonada);
+    QFETCH(bool, deOutraJanela);
+    QDialog designer;
+    if (deOutraJanela) {
+        designer.show();
+        QApplication::setActiveWindow(&designer);
+        QVERIFY(QTest::qWaitForWindowActive(&designer));
+    }
     // An A4 template, in millimetres, which names the check as its page-request event.
     impressao::CarregarModeloEmbutido(m_janela->ppReport1(), 9);
     auto cabecalho = m_janela->ppReport1().band(plataforma::relatorio::BandKind::ColumnHeader);
@@ -322,10 +334,71 @@ void TesteConfigurarImprimir::alturaDaPaginaPerguntaNaJanela() {
     }
     QCOMPARE(operador.answered(), 1);
     QCOMPARE(titulo, "Alerta");
-    QCOMPARE(dono, m_janela.get());
+    QCOMPARE(dono, deOutraJanela ? static_cast<QWidget*>(&designer) : m_janela.get());
     QCOMPARE(abortou, abandonada);
     QCOMPARE(m_janela->ppReport1().band(plataforma::relatorio::BandKind::ColumnHeader)->height(),
              alturaDepois);
+}
+
+// Ending the program while the designer holds unsaved changes asks as closing the designer
+// does: "Cancelar" keeps everything open, "Não" drops the changes and ends.
+void TesteConfigurarImprimir::sairComAlteracoesNoDesignerPergunta() {
+    carregar({1});
+    QByteArray antes;
+    QStringList perguntas;
+    bool principalAbertaAposCancelar = false;
+    const auto responder = [&](QMessageBox::StandardButton botao) {
+        return [&, botao](QWidget* modal) {
+            auto* caixa = qobject_cast<QMessageBox*>(modal);
+            if (!caixa)
+                return false;
+            perguntas << caixa->objectName();
+            caixa->button(botao)->click();
+            return true;
+        };
+    };
+    Roteiro roteiro;
+    roteiro
+        .depois(QStringLiteral("hub"),
+                [](QWidget* modal) {
+                    if (!qobject_cast<TFConfgImpressaoHelp*>(modal))
+                        return false;
+                    Roteiro::clicar(
+                        modal->findChild<QWidget*>(QStringLiteral("btnRelatorioEtiquetas")));
+                    return true;
+                })
+        .depois(QStringLiteral("designer"),
+                [&](QWidget* modal) {
+                    auto* designer = qobject_cast<ReportDesigner*>(modal);
+                    if (!designer)
+                        return false;
+                    antes = designer->report().toStream();
+                    designer->editor().setBandHeight(plataforma::relatorio::BandKind::Detail, 7);
+                    Roteiro::agendar([this] { m_janela->close(); });
+                    return true;
+                })
+        .depois(QStringLiteral("cancel"), responder(QMessageBox::Cancel))
+        .depois(QStringLiteral("designer again"),
+                [&](QWidget* modal) {
+                    if (!qobject_cast<ReportDesigner*>(modal))
+                        return false;
+                    principalAbertaAposCancelar = m_janela->isVisible();
+                    Roteiro::agendar([this] { m_janela->close(); });
+                    return true;
+                })
+        .depois(QStringLiteral("discard"), responder(QMessageBox::No))
+        .depois(QStringLiteral("hub closes"), [](QWidget* modal) {
+            if (!qobject_cast<TFConfgImpressaoHelp*>(modal))
+                return false;
+            modal->close();
+            return true;
+        });
+    QTest::mouseClick(configurarEImprimir(), Qt::LeftButton);
+    QCOMPARE(roteiro.esgotado(), QString());
+    QCOMPARE(perguntas, QStringList(2, QStringLiteral("msgSaveChanges")));
+    QVERIFY(principalAbertaAposCancelar);
+    QVERIFY(!m_janela->isVisible());
+    QCOMPARE(m_janela->ppReport1().toStream(), antes);
 }
 
 QTEST_MAIN(TesteConfigurarImprimir)

@@ -5,7 +5,10 @@
 #include "plataforma/DataGrid.h"
 #include "plataforma/SpinEdit.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -144,6 +147,7 @@ private slots:
     void ultimaLinhaLidaAVista();
     void f3ComEditorAberto();
     void botaoCarregaEGuardaONome();
+    void dialogoNaoDeixaSugestoes();
     void dialogoCancelado();
     void arquivoQueNaoAbreMantemALista();
     void ctrlDeleteEngolido_data();
@@ -155,9 +159,14 @@ private slots:
     void quantidadeDigitada();
     void quantidadeApagada();
     void quantidadeInvalida();
+    void quantidadeSubstituida_data();
+    void quantidadeSubstituida();
+    void quantidadeInvalidaFicaNaLinha_data();
+    void quantidadeInvalidaFicaNaLinha();
     void descricaoMinuscula();
     void mensagensDeGuarda_data();
     void mensagensDeGuarda();
+    void resumoDaCarga();
     void busca_data();
     void busca();
     void navegacao();
@@ -279,6 +288,52 @@ void TesteTFEtiquet::botaoCarregaEGuardaONome() {
     });
     controle<QToolButton>("bRestaurarLista")->click();
     QCOMPARE(oferecido, arquivo);
+}
+
+// A name typed in the file dialog brings up its list of suggestions; once the list is loaded
+// nothing of the dialog stays over the grid, and the arrow keys move the grid again.
+void TesteTFEtiquet::dialogoNaoDeixaSugestoes() {
+    const QString arquivo = listaDeTres();
+    gravar(QStringLiteral("tres-copia.csv"), "h\n1;Um\n");
+    bool sugeriu = false;
+    QTimer relogio;
+    QObject::connect(&relogio, &QTimer::timeout, [&] {
+        auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialogo)
+            return;
+        relogio.stop();
+        auto* nome = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        nome->clear();
+        QTest::keyClicks(nome, arquivo.chopped(QStringLiteral("s.csv").size()));
+        const auto listaVisivel = [nome] {
+            return nome->completer() && nome->completer()->popup()->isVisible();
+        };
+        // The folder is read in the background; a test that never sees the list still ends the
+        // dialog, and fails below.
+        for (int espera = 0; espera < 200 && !listaVisivel(); ++espera)
+            QTest::qWait(50);
+        sugeriu = listaVisivel();
+        QTest::keyClicks(nome, QStringLiteral("s.csv"));
+        QTest::keyClick(nome, Qt::Key_Return);
+        if (dialogo->isVisible())
+            static_cast<QDialog*>(dialogo)->accept();
+    });
+    relogio.start(20);
+    teclar(Qt::Key_F3);
+    QVERIFY(sugeriu);
+    QCOMPARE(tabela().rowCount(), 3);
+    QTest::qWait(300);
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    for (const QWidget* janela : QApplication::topLevelWidgets())
+        QVERIFY2(!janela->isVisible() || janela == m_janela.get(),
+                 qPrintable(janela->metaObject()->className()));
+    QApplication::setActiveWindow(m_janela.get());
+    grade()->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), grade());
+    tabela().first();
+    QTRY_COMPARE(grade()->currentIndex().row(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(tabela().currentRow(), 1);
 }
 
 void TesteTFEtiquet::dialogoCancelado() {
@@ -425,6 +480,76 @@ void TesteTFEtiquet::quantidadeInvalida() {
     QCOMPARE(quantidade(1), 2);
 }
 
+void TesteTFEtiquet::quantidadeSubstituida_data() {
+    QTest::addColumn<QString>("entrada");
+    QTest::newRow("tab-after-editing-the-description") << "tab-depois-de-editar";
+    QTest::newRow("tab") << "tab";
+    QTest::newRow("double-click") << "clique-duplo";
+    QTest::newRow("typing-on-the-cell") << "digitando";
+}
+
+// However the operator enters the quantity cell, the number typed replaces the old one.
+void TesteTFEtiquet::quantidadeSubstituida() {
+    QFETCH(QString, entrada);
+    carregarTres();
+    grade()->setFocus();
+    grade()->setCurrentIndex(grade()->model()->index(0, Descricao));
+    if (entrada == QLatin1String("tab-depois-de-editar")) {
+        teclar(Qt::Key_F2);
+        teclar(Qt::Key_End);
+        digitar(QStringLiteral(" X"));
+        teclar(Qt::Key_Tab);
+    } else if (entrada == QLatin1String("tab")) {
+        teclar(Qt::Key_Tab);
+    } else if (entrada == QLatin1String("clique-duplo")) {
+        const QRect celula = grade()->visualRect(grade()->model()->index(0, Qtde));
+        QTest::mouseClick(grade()->viewport(), Qt::LeftButton, {}, celula.center());
+        QTest::mouseDClick(grade()->viewport(), Qt::LeftButton, {}, celula.center());
+    } else {
+        grade()->setCurrentIndex(grade()->model()->index(0, Qtde));
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(grade()->currentIndex(), grade()->model()->index(0, Qtde));
+    digitar(QStringLiteral("4"));
+    QCoreApplication::processEvents();
+    teclar(Qt::Key_Down);
+    QTRY_COMPARE(quantidade(0), 4);
+    if (entrada == QLatin1String("tab-depois-de-editar"))
+        QCOMPARE(descricao(0), "DIPIRONA 500MG X");
+}
+
+void TesteTFEtiquet::quantidadeInvalidaFicaNaLinha_data() {
+    QTest::addColumn<Qt::Key>("saida");
+    QTest::newRow("down") << Qt::Key_Down;
+    QTest::newRow("up") << Qt::Key_Up;
+    QTest::newRow("tab") << Qt::Key_Tab;
+}
+
+// The refused text stays in the cell's editor, on its row, to be corrected there.
+void TesteTFEtiquet::quantidadeInvalidaFicaNaLinha() {
+    QFETCH(Qt::Key, saida);
+    carregarTres();
+    grade()->setFocus();
+    grade()->setCurrentIndex(grade()->model()->index(1, Qtde));
+    Operador operador;
+    digitar(QStringLiteral("1-2"));
+    teclar(saida);
+    QTRY_COMPARE(operador.caixas.size(), 1);
+    QCOMPARE(operador.caixas[0].texto, "'1-2' is not a valid integer value for field 'CQTDE'");
+    QCOMPARE(tabela().currentRow(), 1);
+    QCOMPARE(grade()->currentIndex(), grade()->model()->index(1, Qtde));
+    // The window system gives the window back its activation once the box has gone.
+    QApplication::setActiveWindow(m_janela.get());
+    QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+    QCOMPARE(qobject_cast<QLineEdit*>(QApplication::focusWidget())->text(), "1-2");
+
+    teclar(Qt::Key_A, Qt::ControlModifier);
+    digitar(QStringLiteral("3"));
+    teclar(Qt::Key_Down);
+    QTRY_COMPARE(quantidade(1), 3);
+    QCOMPARE(operador.caixas.size(), 1);
+}
+
 void TesteTFEtiquet::descricaoMinuscula() {
     carregarTres();
     grade()->setFocus();
@@ -462,14 +587,52 @@ void TesteTFEtiquet::mensagensDeGuarda() {
     QVERIFY(!tabela().isOpen());
 }
 
+// After a load the window says what came in, keeps the total of labels up to date, and marks
+// the values that did not read where they are.
+void TesteTFEtiquet::resumoDaCarga() {
+    QCOMPARE(controle<QLabel>("lblResumo")->text(), QString());
+    const QString arquivo =
+        gravar(QStringLiteral("ilegiveis.csv"), "codigo;descricao\r\n"
+                                                "1;Dipirona;Lab A;0789;10;0;0;0;1;\r\n"
+                                                "2;Gaze;Lab B;789;5.o;0;0;0;dois;\r\n"
+                                                "3;Soro;Lab C;7891;8;0;0;0;3;\r\n");
+    Operador operador({arquivo});
+    controle<QToolButton>("bRestaurarLista")->click();
+    QCOMPARE(operador.dialogos, 1);
+    QCOMPARE(controle<QLabel>("lblResumo")->text(),
+             "ilegiveis.csv: 3 produtos, 5 etiquetas, 2 valores ilegíveis (em destaque).");
+
+    const QAbstractItemModel* modelo = grade()->model();
+    QTRY_COMPARE(modelo->rowCount(), 3);
+    const QModelIndex qtde = modelo->index(1, Qtde);
+    QCOMPARE(qtde.data(Qt::ToolTipRole).toString(),
+             "Linha 3 do arquivo: \"dois\" não pôde ser lido.");
+    const QModelIndex preco = modelo->index(1, 4);
+    QCOMPARE(preco.data(Qt::ToolTipRole).toString(),
+             "Linha 3 do arquivo: \"5.o\" não pôde ser lido.");
+    const QColor tinta = qtde.data(Qt::BackgroundRole).value<QColor>();
+    QCOMPARE(preco.data(Qt::BackgroundRole).value<QColor>(), tinta);
+    QVERIFY(tinta != modelo->index(0, Qtde).data(Qt::BackgroundRole).value<QColor>());
+    QVERIFY(!modelo->index(0, 4).data(Qt::ToolTipRole).isValid() ||
+            modelo->index(0, 4).data(Qt::ToolTipRole).toString().isEmpty());
+
+    tabela().moveTo(2);
+    tabela().edit();
+    tabela().setInteger(lista::CQTDE, 10);
+    tabela().post();
+    QTRY_COMPARE(controle<QLabel>("lblResumo")->text(),
+                 "ilegiveis.csv: 3 produtos, 12 etiquetas, 2 valores ilegíveis (em destaque).");
+}
+
 void TesteTFEtiquet::busca_data() {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("linha");
     QTest::addColumn<bool>("gradeComFoco");
-    QTest::newRow("description") << "dipirona g" << 2 << true;
-    QTest::newRow("bar-code") << "789" << 1 << true;
-    QTest::newRow("not-found") << "xarope" << 0 << true;
-    QTest::newRow("blank") << "  " << 0 << false;
+    QTest::addColumn<QString>("aviso");
+    QTest::newRow("description") << "dipirona g" << 2 << true << QString();
+    QTest::newRow("bar-code") << "789" << 1 << true << QString();
+    QTest::newRow("not-found") << "xarope" << 0 << true << "Produto não encontrado.";
+    QTest::newRow("blank") << "  " << 0 << false << QString();
 }
 
 void TesteTFEtiquet::busca() {
@@ -484,6 +647,16 @@ void TesteTFEtiquet::busca() {
     QCOMPARE(grade()->currentIndex().row(), linha);
     QCOMPARE(QApplication::focusWidget() == grade(), gradeComFoco);
     QCOMPARE(caixaBusca()->text(), texto);
+    QFETCH(QString, aviso);
+    QCOMPARE(controle<QLabel>("lblBusca")->text(), aviso);
+    if (!gradeComFoco)
+        return;
+    // The number typed next is the quantity of the product found.
+    QCOMPARE(grade()->currentIndex().column(), int(Qtde));
+    digitar(QStringLiteral("5"));
+    QCOMPARE(controle<QLabel>("lblBusca")->text(), QString());
+    teclar(Qt::Key_Down);
+    QTRY_COMPARE(quantidade(linha), 5);
 }
 
 void TesteTFEtiquet::navegacao() {

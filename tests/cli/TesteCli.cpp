@@ -3,9 +3,14 @@
 #include "modelos/fluxo/TextoHex.h"
 #include "tests/apoio/Execucao.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,6 +40,8 @@ private slots:
     void modeloInexistente_data();
     void modeloInexistente();
     void arquivoQueNaoSeGrava();
+    void modeloNumaFifo();
+    void modeloNumaPasta();
     void textoDoModelo();
     void textoDeArquivoMalformado();
     void textoDeArquivoInexistente();
@@ -99,6 +106,33 @@ void TesteCli::arquivoQueNaoSeGrava() {
                  .arg(arquivo));
 }
 
+// A FIFO stays a FIFO, and the reader at its other end gets the template.
+void TesteCli::modeloNumaFifo() {
+    const QString fifo = m_pasta.filePath(QStringLiteral("fifo.rtm"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo), 0600), 0);
+    QProcess leitor;
+    leitor.start(QStringLiteral("cat"), {fifo});
+    QVERIFY(leitor.waitForStarted());
+    const Execucao execucao = executar({QStringLiteral("modelo"), QStringLiteral("1"), fifo});
+    QVERIFY(leitor.waitForFinished());
+    QCOMPARE(execucao.codigo, 0);
+    QString texto;
+    modelos::ModeloHexTermico(1, texto);
+    QCOMPARE(leitor.readAllStandardOutput(), fluxo::textoParaFluxo(texto));
+    QVERIFY(std::filesystem::is_fifo(fifo.toStdString()));
+}
+
+void TesteCli::modeloNumaPasta() {
+    const QString pasta = m_pasta.filePath(QStringLiteral("pasta.rtm"));
+    QVERIFY(QDir().mkdir(pasta));
+    const Execucao execucao = executar({QStringLiteral("modelo"), QStringLiteral("1"), pasta});
+    QCOMPARE(execucao.codigo, 1);
+    QCOMPARE(
+        execucao.erro,
+        QStringLiteral("etiquetas-cli: Cannot create file \"%1\". Is a directory\n").arg(pasta));
+    QVERIFY(QFileInfo(pasta).isDir());
+}
+
 void TesteCli::textoDoModelo() {
     const QString arquivo = m_pasta.filePath(QStringLiteral("Zebra 2 Coluna.rtm"));
     QCOMPARE(executar({QStringLiteral("modelo"), QStringLiteral("2"), arquivo}).codigo, 0);
@@ -142,11 +176,9 @@ void TesteCli::textoDeArquivoMalformado() {
         executar({QStringLiteral("modelo"), QStringLiteral("--texto"), arquivo});
     QCOMPARE(execucao.codigo, 1);
     QCOMPARE(execucao.saida, QString());
-    QCOMPARE(
-        execucao.erro,
-        QStringLiteral(
-            "etiquetas-cli: Invalid template stream at offset 11: 1 bytes follow the end of the "
-            "stream\n"));
+    QCOMPARE(execucao.erro,
+             QStringLiteral("etiquetas-cli: Modelo inválido na posição 11: 1 bytes depois do fim "
+                            "do conteúdo\n"));
 }
 
 void TesteCli::textoDeArquivoInexistente() {

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -113,6 +115,23 @@ private slots:
         QCOMPARE(e.codigo, 0);
         QCOMPARE(e.saida, u"Etiquetas: 2. Páginas: 1.\n"_s);
         QVERIFY(QFile(pdf).size() > 0);
+    }
+
+    // Straight into a FIFO, as into a pipe to another program: it stays a FIFO.
+    void pdfNumaFifo() {
+        const QString fifo = saida(u"fifo.pdf"_s);
+        QCOMPARE(mkfifo(QFile::encodeName(fifo), 0600), 0);
+        QProcess leitor;
+        leitor.start(u"cat"_s, {fifo});
+        QVERIFY(leitor.waitForStarted());
+        const Execucao e = executar({u"imprimir"_s, lista(), u"--modelo"_s, u"9"_s, u"--pdf"_s,
+                                     fifo, u"--hoje"_s, u"15/06/2025"_s});
+        QVERIFY(leitor.waitForFinished());
+        QCOMPARE(e.codigo, 0);
+        const QByteArray pdf = leitor.readAllStandardOutput();
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+        QVERIFY(std::filesystem::is_fifo(fifo.toStdString()));
     }
 
     void alturaDaPagina_data() {

@@ -85,6 +85,8 @@ private slots:
     void fecharCancela();
     void imprimirEtiquetasMostraODesigner();
     void modelosAbreOCatalogo();
+    void catalogoCentradoNoHub_data();
+    void catalogoCentradoNoHub();
     void duvidasAbreAPaginaDeAjuda();
     void erroNoBotaoMostraACaixa();
 };
@@ -268,6 +270,35 @@ void TesteConfigImpressao::modelosAbreOCatalogo() {
         QCOMPARE(titulo, "Modelos de etiquetas");
         QVERIFY(m_hub->isVisible());
     }
+}
+
+void TesteConfigImpressao::catalogoCentradoNoHub_data() {
+    QTest::addColumn<QPoint>("posicao");
+    QTest::newRow("top-left") << QPoint(0, 0);
+    QTest::newRow("lower-right") << QPoint(300, 420);
+    QTest::newRow("middle") << QPoint(150, 200);
+}
+
+// Wherever the operator has put the hub, the catalogue opens over its middle, even with
+// another window active when the button is pressed.
+void TesteConfigImpressao::catalogoCentradoNoHub() {
+    QFETCH(QPoint, posicao);
+    m_hub->move(posicao);
+    QWidget outra;
+    outra.setGeometry(600, 0, 100, 100);
+    outra.show();
+    QApplication::setActiveWindow(&outra);
+    QPoint centroDoCatalogo;
+    ModalAnswer catalogo([&](QWidget* janela) { centroDoCatalogo = janela->geometry().center(); },
+                         Qt::Key_Escape);
+    QTest::mouseClick(controle(QStringLiteral("btnModelos")), Qt::LeftButton);
+    QCOMPARE(catalogo.answered(), 1);
+    QVERIFY2((centroDoCatalogo - m_hub->geometry().center()).manhattanLength() <= 1,
+             qPrintable(QStringLiteral("catalogue centre %1,%2, hub centre %3,%4")
+                            .arg(centroDoCatalogo.x())
+                            .arg(centroDoCatalogo.y())
+                            .arg(m_hub->geometry().center().x())
+                            .arg(m_hub->geometry().center().y())));
 }
 
 void TesteConfigImpressao::duvidasAbreAPaginaDeAjuda() {

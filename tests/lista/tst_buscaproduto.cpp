@@ -78,34 +78,37 @@ private slots:
 
 void TesteBuscaProduto::busca_data() {
     QTest::addColumn<QString>("texto");
-    QTest::addColumn<bool>("buscou");
+    QTest::addColumn<lista::ResultadoBusca>("resultado");
     QTest::addColumn<int>("linha");
 
-    QTest::newRow("bar-code-leading-zero") << "0789" << true << 0;
-    QTest::newRow("bar-code") << "789" << true << 1;
-    QTest::newRow("bar-code-never-partial") << "078" << true << 0;
-    QTest::newRow("bar-code-signed") << "-789" << true << 1;
-    QTest::newRow("bar-code-leading-blanks") << "  12" << true << 3;
-    QTest::newRow("bar-code-trailing-blank") << "12 " << true << 0;
-    QTest::newRow("bar-code-beyond-64-bits") << "99999999999999999999" << true << 0;
-    QTest::newRow("description-any-case") << "dip" << true << 2;
-    QTest::newRow("description-trimmed") << " \tgaze\t " << true << 3;
-    QTest::newRow("description-from-start-only") << "500MG" << true << 0;
-    QTest::newRow("description-whole") << "dipirona GOTAS" << true << 4;
-    QTest::newRow("description-longer-than-any") << "dipirona 500mg extra" << true << 0;
-    QTest::newRow("empty") << "" << false << 0;
-    QTest::newRow("blanks-only") << "   " << false << 0;
+    constexpr auto Achou = lista::ResultadoBusca::Encontrado;
+    constexpr auto NaoAchou = lista::ResultadoBusca::NaoEncontrado;
+    constexpr auto Nada = lista::ResultadoBusca::NadaABuscar;
+    QTest::newRow("bar-code-leading-zero") << "0789" << Achou << 0;
+    QTest::newRow("bar-code") << "789" << Achou << 1;
+    QTest::newRow("bar-code-never-partial") << "078" << NaoAchou << 0;
+    QTest::newRow("bar-code-signed") << "-789" << Achou << 1;
+    QTest::newRow("bar-code-leading-blanks") << "  12" << Achou << 3;
+    QTest::newRow("bar-code-trailing-blank") << "12 " << NaoAchou << 0;
+    QTest::newRow("bar-code-beyond-64-bits") << "99999999999999999999" << NaoAchou << 0;
+    QTest::newRow("description-any-case") << "dip" << Achou << 2;
+    QTest::newRow("description-trimmed") << " \tgaze\t " << Achou << 3;
+    QTest::newRow("description-from-start-only") << "500MG" << NaoAchou << 0;
+    QTest::newRow("description-whole") << "dipirona GOTAS" << Achou << 4;
+    QTest::newRow("description-longer-than-any") << "dipirona 500mg extra" << NaoAchou << 0;
+    QTest::newRow("empty") << "" << Nada << 0;
+    QTest::newRow("blanks-only") << "   " << Nada << 0;
 }
 
 void TesteBuscaProduto::busca() {
     QFETCH(QString, texto);
-    QFETCH(bool, buscou);
+    QFETCH(lista::ResultadoBusca, resultado);
     QFETCH(int, linha);
 
     MemTable tabela;
     preencher(tabela);
     tabela.last();
-    QCOMPARE(lista::BuscarProduto(tabela, texto), buscou);
+    QCOMPARE(lista::BuscarProduto(tabela, texto), resultado);
     QCOMPARE(tabela.currentRow(), linha);
 }
 

@@ -84,6 +84,8 @@ private slots:
     void arquivoQueNaoAbreAntesDaPrimeiraCarga();
     void erroDeLeituraNoMeioDoArquivo();
     void travaDeInclusaoAposCarga();
+    void valoresIlegiveis_data();
+    void valoresIlegiveis();
 };
 
 void TesteCarregarLista::campo_data() {
@@ -354,6 +356,55 @@ void TesteCarregarLista::travaDeInclusaoAposCarga() {
     QCOMPARE(tabela.rowCount(), 1);
     QCOMPARE(tabela.currentRow(), 0);
     QCOMPARE(tabela.state(), MemTable::State::Browse);
+}
+
+void TesteCarregarLista::valoresIlegiveis_data() {
+    QTest::addColumn<int>("numero");
+    QTest::addColumn<QByteArray>("valor");
+    QTest::addColumn<QString>("campo");
+    QTest::addColumn<QString>("mostrado");
+    QTest::addColumn<bool>("ilegivel");
+
+    QTest::newRow("code-not-a-number") << 1 << QByteArray("A12") << lista::CID_PROD << "0" << true;
+    QTest::newRow("price-letters") << 5 << QByteArray("R$ 3.50") << lista::CPRECO << "0,00" << true;
+    QTest::newRow("price-beyond-range")
+        << 5 << QByteArray("1e12") << lista::CPRECO << "0,00" << true;
+    QTest::newRow("discount-price-thousands")
+        << 6 << QByteArray("1.234,56") << lista::CPRECO_DESC << "0,00" << true;
+    QTest::newRow("quantity-not-whole") << 9 << QByteArray("1.5") << lista::CQTDE << "1" << true;
+    QTest::newRow("date-not-a-day")
+        << 10 << QByteArray("31/02/2030") << lista::CVLD_PRO << "30/12/1899" << true;
+    QTest::newRow("price-empty") << 5 << QByteArray("") << lista::CPRECO << "0,00" << false;
+    QTest::newRow("quantity-blank") << 9 << QByteArray("  ") << lista::CQTDE << "1" << false;
+    QTest::newRow("price-read") << 5 << QByteArray("3.50") << lista::CPRECO << "3,50" << false;
+}
+
+// A value that does not read keeps the import's default and is noted with the file's line
+// number and its text as the file had it; the rows around it have nothing noted.
+void TesteCarregarLista::valoresIlegiveis() {
+    QFETCH(int, numero);
+    QFETCH(QByteArray, valor);
+    QFETCH(QString, campo);
+    QFETCH(QString, mostrado);
+    QFETCH(bool, ilegivel);
+
+    MemTable tabela;
+    lista::DefinirCamposProdutos(tabela);
+    lista::CamposIlegiveis ilegiveis;
+    ilegiveis.Anotar(7, 7, 7, u"de uma carga anterior");
+    const QByteArray conteudo = "Codigo;Descricao\r\n" + linhaCom(1, "1") + "\r\n" +
+                                linhaCom(numero, valor) + "\r\n" + linhaCom(1, "3") + "\r\n";
+    lista::CarregarLista(tabela, gravar(conteudo), Hoje, &ilegiveis);
+
+    const int indice = tabela.fieldIndex(campo);
+    QCOMPARE(tabela.displayText(1, indice), mostrado);
+    QCOMPARE(ilegiveis.Quantidade(), ilegivel ? 1 : 0);
+    const lista::CampoIlegivel* anotado = ilegiveis.Procurar(1, indice);
+    QCOMPARE(anotado != nullptr, ilegivel);
+    if (anotado) {
+        QCOMPARE(anotado->linhaDoArquivo, 3);
+        QCOMPARE(anotado->texto, QString::fromLatin1(valor));
+    }
 }
 
 QTEST_GUILESS_MAIN(TesteCarregarLista)

@@ -4,13 +4,14 @@
 #include "modelos/SalvarModelo.h"
 #include "modelos/fluxo/TextoHex.h"
 #include "plataforma/Exception.h"
+#include "tests/apoio/DiscoQuaseCheio.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
+#include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -43,29 +44,6 @@ QString erroAoSalvar(int id, const QString& arquivo) {
     return QString();
 }
 
-// Files may grow to a given size only, as on a disk about to fill up. The
-// signal that exceeding the size raises is ignored, so the write fails instead.
-class DiscoQuaseCheio {
-public:
-    explicit DiscoQuaseCheio(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_antes);
-        m_sinalAntes = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limite = m_antes;
-        limite.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limite);
-    }
-    ~DiscoQuaseCheio() {
-        setrlimit(RLIMIT_FSIZE, &m_antes);
-        std::signal(SIGXFSZ, m_sinalAntes);
-    }
-    DiscoQuaseCheio(const DiscoQuaseCheio&) = delete;
-    DiscoQuaseCheio& operator=(const DiscoQuaseCheio&) = delete;
-
-private:
-    rlimit m_antes{};
-    void (*m_sinalAntes)(int) = nullptr;
-};
-
 } // namespace
 
 class TesteSalvarModelo : public QObject {
@@ -81,6 +59,7 @@ private slots:
     void pastaInexistente();
     void caminhoRelativoNaMensagem();
     void discoCheioPreservaArquivo();
+    void mantemLinkDuro();
 
 private:
     QTemporaryDir m_pasta;
@@ -171,6 +150,18 @@ void TesteSalvarModelo::discoCheioPreservaArquivo() {
     QCOMPARE(mensagem, QStringLiteral("Cannot create file \"%1\". File too large").arg(arquivo));
     QCOMPARE(conteudo(arquivo), antigo);
     QCOMPARE(QDir(pasta.path()).entryList(QDir::Files), QStringList{"cheio.rtm"});
+}
+
+// A template kept under two names is updated under both.
+void TesteSalvarModelo::mantemLinkDuro() {
+    const QString arquivo = m_pasta.filePath(QStringLiteral("ligado.rtm"));
+    const QString outroNome = m_pasta.filePath(QStringLiteral("outro-nome.rtm"));
+    gravar(arquivo, "antigo");
+    QVERIFY(QFile::exists(arquivo));
+    QCOMPARE(link(QFile::encodeName(arquivo), QFile::encodeName(outroNome)), 0);
+    modelos::SalvarModelo(3, arquivo);
+    QCOMPARE(conteudo(outroNome), fluxoDoModelo(3));
+    QCOMPARE(std::filesystem::hard_link_count(arquivo.toStdString()), 2u);
 }
 
 QTEST_APPLESS_MAIN(TesteSalvarModelo)

@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <unistd.h>
 
 using namespace plataforma::relatorio;
 using namespace Qt::StringLiterals;
@@ -101,6 +103,7 @@ private slots:
     void failedLoadKeepsLayout();
     void saveRecordsFullPath();
     void failedSaveChangesNothing();
+    void saveKeepsHardLink();
     void controlsReadThroughHandles();
 };
 
@@ -299,8 +302,9 @@ void tst_ReportModel::invalidFilesRefused_data() {
            u"binário podem ser abertos."_s;
     QTest::newRow("truncated stream")
         << truncated
-        << invalid + u" (Invalid template stream at offset %2: the stream ends too early)."_s.arg(
-                         truncated.size());
+        << invalid +
+               u" (Modelo inválido na posição %2: o conteúdo termina antes do esperado)."_s.arg(
+                   truncated.size());
     QTest::newRow("band as root")
         << fluxo::escreverFluxo(notAReport)
         << invalid + u" (o objeto principal é \"TppHeaderBand\", não um relatório)."_s;
@@ -344,6 +348,19 @@ void tst_ReportModel::saveRecordsFullPath() {
     reread.loadFromFile(full);
     QCOMPARE(reread.templateFileName(), full);
     QCOMPARE(reread.toStream(), report.toStream());
+}
+
+// The designer's save writes into a template that has a second name, so both names see it.
+void tst_ReportModel::saveKeepsHardLink() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"modelo.rtm"_s);
+    const QString otherName = dir.filePath(u"outro.rtm"_s);
+    write(path, "antigo");
+    QCOMPARE(link(QFile::encodeName(path), QFile::encodeName(otherName)), 0);
+    Report report;
+    report.saveToFile(path);
+    QCOMPARE(read(otherName), report.toStream());
+    QCOMPARE(std::filesystem::hard_link_count(path.toStdString()), 2u);
 }
 
 void tst_ReportModel::failedSaveChangesNothing() {

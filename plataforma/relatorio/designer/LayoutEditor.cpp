@@ -2,6 +2,7 @@
 
 #include "plataforma/relatorio/Pipeline.h"
 #include "plataforma/relatorio/Report.h"
+#include "plataforma/relatorio/TextShaper.h"
 #include "plataforma/relatorio/designer/NewControl.h"
 
 #include <QDir>
@@ -14,6 +15,18 @@ namespace plataforma::relatorio {
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// An auto-size label takes the box that printing gives its text as soon as its text or look
+// changes, so that the design page shows it and the saved template holds it.
+void fitAutoSize(Control& label) {
+    if (label.kind() != ControlKind::Label || !label.autoSize())
+        return;
+    TextShaper shaper;
+    const QRectF fitted = shaper.shape(0, TextStyle::of(label), label.caption())->box;
+    const MmBox box = label.box();
+    label.setBox({box.left + qRound(fitted.left() * 1000), box.top, qRound(fitted.width() * 1000),
+                  qRound(fitted.height() * 1000)});
+}
 
 // The kinds of change that fold into one undo step.
 enum MergeKind { Move, Resize, BandHeight, Property };
@@ -51,7 +64,7 @@ QString firstField(const Pipeline* pipeline, ControlKind kind) {
 } // namespace
 
 LayoutEditor::LayoutEditor(Report& report, QObject* parent)
-    : QObject(parent), m_report(report), m_known(report.layout()) {}
+    : QObject(parent), m_report(report), m_known(report.layout()), m_saved(m_known) {}
 
 const fluxo::Objeto& LayoutEditor::layoutNow() const {
     return m_report.layout();
@@ -68,9 +81,21 @@ void LayoutEditor::replaceLayout(fluxo::Objeto layout) {
     reset();
 }
 
+void LayoutEditor::discardChanges() {
+    if (isModified())
+        replaceLayout(m_saved);
+}
+
+void LayoutEditor::acceptCurrentLayout() {
+    m_known = layoutNow();
+    if (!isModified())
+        m_saved = m_known;
+}
+
 void LayoutEditor::reset() {
     m_undo.clear();
     m_known = layoutNow();
+    m_saved = m_known;
     m_selection.clear();
     emit layoutChanged();
     emit selectionChanged();
@@ -85,6 +110,7 @@ bool LayoutEditor::adoptOutsideChanges(const QString& text) {
 
 void LayoutEditor::markSaved() {
     m_known = layoutNow();
+    m_saved = m_known;
     m_undo.setClean();
 }
 
@@ -256,6 +282,7 @@ void LayoutEditor::editControl(const QString& name, const QString& text, const Q
         if (fluxo::Objeto* object = findControl(layout, name)) {
             Control edited(*object);
             edit(edited);
+            fitAutoSize(edited);
         }
     });
 }

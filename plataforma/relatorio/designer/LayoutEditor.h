@@ -41,8 +41,11 @@ public:
     // The layout as it is now is the saved one; no undo step.
     void markSaved();
     // The layout as it is now is the known one (its language was set, say), and no change.
-    void acceptCurrentLayout() { m_known = layoutNow(); }
+    void acceptCurrentLayout();
     bool isModified() const { return !m_undo.isClean(); }
+    // Back to the layout as it was last opened or saved, with no history: the operator chose
+    // not to keep the changes, and the report must not print them either.
+    void discardChanges();
 
     const QStringList& selection() const { return m_selection; }
     void select(const QStringList& names);
@@ -98,6 +101,7 @@ private:
     QUndoStack m_undo;
     QStringList m_selection;
     fluxo::Objeto m_known;
+    fluxo::Objeto m_saved;
     quint64 m_gestures = 0;
 };
 

@@ -4,10 +4,12 @@
 #include "modelos/fluxo/Escritor.h"
 #include "modelos/fluxo/TextoHex.h"
 #include "plataforma/Exception.h"
+#include "plataforma/NumberFormat.h"
 #include "plataforma/relatorio/Properties.h"
 #include "plataforma/relatorio/TemplateFile.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -316,6 +318,7 @@ private slots:
 
     void closingWithUnsavedChangesAsks() {
         m_fixture->show();
+        const QByteArray before = m_fixture->designer().report().toStream();
         m_fixture->editor().select({u"ppDBText1"_s});
         QTest::keyClick(m_fixture->surface(), Qt::Key_Down);
         ReportDesigner& designer = m_fixture->designer();
@@ -336,6 +339,33 @@ private slots:
         QCOMPARE(discard.answered(), 1);
         QVERIFY(!designer.isVisible());
         QVERIFY(m_saved.isEmpty());
+        // "Não" leaves nothing of the changes for the next show or for printing.
+        QCOMPARE(designer.report().toStream(), before);
+        QVERIFY(!m_fixture->editor().isModified());
+    }
+
+    void saveAsHasCtrlShiftS() {
+        const auto* saveAs = m_fixture->designer().findChild<QAction*>(u"actSaveAs"_s);
+        QCOMPARE(saveAs->shortcut(), QKeySequence(u"Ctrl+Shift+S"_s));
+    }
+
+    void displayFormatsOfferBrazilianCurrency_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("reais") << u"R$ #,##0.00"_s << u"R$ 1.234,50"_s;
+        QTest::newRow("reais-negative-in-brackets") << u"R$ #,0.00;(R$ #,0.00)"_s << u"(R$ 3,00)"_s;
+        QTest::newRow("existing-kept") << u"$#,0.00;($#,0.00)"_s << u"$1.234,50"_s;
+    }
+
+    void displayFormatsOfferBrazilianCurrency() {
+        QFETCH(QString, format);
+        QFETCH(QString, shown);
+        const auto* formats = m_fixture->designer().findChild<QComboBox*>(u"cmbDisplayFormat"_s);
+        QVERIFY(formats);
+        QVERIFY(formats->findText(format) >= 0);
+        const plataforma::Money value =
+            plataforma::Money::fromUnits(shown.startsWith(u'(') ? -30000 : 12345000);
+        QCOMPARE(plataforma::NumberFormat(format).format(value), shown);
     }
 
 private:

@@ -1,7 +1,9 @@
 #include "LabelBatch.h"
 #include "TwoControls.h"
+#include "modelos/fluxo/Leitor.h"
 #include "plataforma/relatorio/Barcode.h"
 #include "plataforma/relatorio/Symbology.h"
+#include "plataforma/relatorio/TextShaper.h"
 #include "plataforma/relatorio/designer/DesignRenderer.h"
 #include "plataforma/relatorio/designer/LayoutEditor.h"
 #include "plataforma/relatorio/designer/NewControl.h"
@@ -113,6 +115,40 @@ private slots:
         m_editor->undoStack().undo();
         m_editor->undoStack().undo();
         QCOMPARE(m_editor->control(u"ppDBText1"_s)->font().size, 10);
+    }
+
+    // A font change gives an auto-size label its new box at once, the box printing gives it,
+    // and that box is what the layout (and so the saved template) holds.
+    void autoSizeLabelTakesItsNewSizeAtOnce() {
+        const QString name = m_editor->addControl(ControlKind::Label, {1000, 2000, 3000, 4000});
+        m_editor->editControl(name, u"Texto"_s, u"Caption"_s, [](Control& control) {
+            control.setCaption(u"R$ 12,50"_s);
+            control.setAutoSize(true);
+        });
+        const MmBox before = boxOf(*m_editor, name);
+        m_editor->editControl(name, u"Tamanho"_s, u"Font.Size"_s, [](Control& control) {
+            FontSettings font = control.font();
+            font.size *= 3;
+            control.setFont(font);
+        });
+        const MmBox after = boxOf(*m_editor, name);
+        QVERIFY2(after.width > 2 * before.width && after.height > 2 * before.height,
+                 qPrintable(u"%1x%2 became %3x%4"_s.arg(before.width)
+                                .arg(before.height)
+                                .arg(after.width)
+                                .arg(after.height)));
+        TextShaper shaper;
+        const Control label = *m_editor->control(name);
+        const QRectF printed = shaper.shape(0, TextStyle::of(label), label.caption())->box;
+        QCOMPARE(qRound(printed.width() * 1000), after.width);
+        QCOMPARE(qRound(printed.height() * 1000), after.height);
+        Report saved;
+        saved.setLayout(fluxo::lerFluxo(m_report.toStream()));
+        const std::vector<Control> detail = saved.band(BandKind::Detail)->controls();
+        const auto savedLabel = std::find_if(detail.begin(), detail.end(),
+                                             [&](const Control& c) { return c.name() == name; });
+        QVERIFY(savedLabel != detail.end());
+        QCOMPARE(savedLabel->box(), after);
     }
 
     // The file a layout belongs to is no edit: undoing past a save keeps the saved name.

@@ -133,8 +133,8 @@ void ControlPanel::buildData() {
 
     m_format = named(new QComboBox(this), u"cmbDisplayFormat"_s);
     m_format->setEditable(true);
-    m_format->addItems(
-        {QString(), u"$#,0.00;($#,0.00)"_s, u"###,###,##0.00"_s, u"0"_s, u"dd/mm/yyyy"_s});
+    m_format->addItems({QString(), u"$#,0.00;($#,0.00)"_s, u"R$ #,##0.00"_s,
+                        u"R$ #,0.00;(R$ #,0.00)"_s, u"###,###,##0.00"_s, u"0"_s, u"dd/mm/yyyy"_s});
     m_format->setToolTip(u"Como o valor do campo aparece na etiqueta; em branco, como os "
                          u"dados o mostram."_s);
     connect(m_format, &QComboBox::currentTextChanged, this, [this](const QString& format) {

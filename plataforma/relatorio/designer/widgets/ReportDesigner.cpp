@@ -217,7 +217,9 @@ void ReportDesigner::buildMenus() {
     m_recentMenu->setObjectName(u"mnuRecent"_s);
     file->addSeparator();
     add(file, u"&Salvar"_s, u"actSave"_s, QKeySequence::Save, [this] { save(); });
-    add(file, u"Salvar &como..."_s, u"actSaveAs"_s, QKeySequence::SaveAs, [this] { saveAs(); });
+    // Not every platform has a standard key for it.
+    add(file, u"Salvar &como..."_s, u"actSaveAs"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        [this] { saveAs(); });
     file->addSeparator();
     add(file, u"Con&figurar página..."_s, u"actPageSetup"_s, {}, [this] { pageSetup(); });
     file->addAction(m_printAction);
@@ -583,6 +585,8 @@ bool ReportDesigner::maybeSave() {
     case QMessageBox::Yes:
         return save();
     case QMessageBox::No:
+        m_editor.discardChanges();
+        updateFileLabel();
         return true;
     default:
         return false;

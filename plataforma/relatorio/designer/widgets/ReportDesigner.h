@@ -83,6 +83,10 @@ public:
     void printLabels();
     void exportPdf();
 
+    // Offers to save unsaved changes: "Sim" saves, "Não" goes back to the layout last opened or
+    // saved. False when the operator cancels or the save fails.
+    bool maybeSave();
+
     void done(int result) override;
 
 protected:
@@ -110,8 +114,6 @@ private:
     void updateRecentFiles();
     void updateFileLabel();
     bool saveTo(const QString& path);
-    // Offers to save unsaved changes; false when the operator cancels or the save fails.
-    bool maybeSave();
     QString suggestedPath(const QString& extension) const;
     void remember(const QString& path, bool recent);
     // Takes into the history what a run's page-request handler changed, and shows the run's
