@@ -1,5 +1,5 @@
 // etiquetas-cli imprimir ARQUIVO --modelo ID|ARQUIVO.rtm (--pdf SAIDA.pdf | --impressora NOME)
-//     [--hoje DD/MM/AAAA] [--autoajuste]
+//     [--resolucao DPI] [--hoje DD/MM/AAAA] [--autoajuste]
 // Builds the label batch of a product list and prints it with a label template, as the designer
 // prints it once the operator has opened that template.
 #include "cli/Comandos.h"
@@ -62,10 +62,27 @@ RunSummary imprimirNaImpressora(Report& ppReport1, const QString& nome) {
     return plataforma::relatorio::print(ppReport1, printer);
 }
 
-RunSummary imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes) {
+// The printer resolution a PDF is made for: --resolucao, a whole number of dots per inch, or 0
+// without it. Nothing, after saying why, for any other value.
+std::optional<int> lerResolucao(const Opcoes& opcoes) {
+    constexpr int Maxima = 4800;
+    if (!opcoes.valores.contains(u"--resolucao"_s))
+        return 0;
+    const QString texto = opcoes.valores.value(u"--resolucao"_s);
+    bool numero = false;
+    const int dpi = texto.toInt(&numero);
+    if (numero && dpi > 0 && dpi <= Maxima)
+        return dpi;
+    imprimirErro(u"Resolução inválida em --resolucao: \"%1\" (use pontos por polegada, de 1 a "
+                 u"%2).\n"_s.arg(texto)
+                     .arg(Maxima));
+    return std::nullopt;
+}
+
+RunSummary imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes, int resolucao) {
     const QString pdf = opcoes.valores.value(u"--pdf"_s);
     if (!pdf.isEmpty())
-        return plataforma::relatorio::writePdf(ppReport1, pdf);
+        return plataforma::relatorio::writePdf(ppReport1, pdf, resolucao);
     return imprimirNaImpressora(ppReport1, opcoes.valores.value(u"--impressora"_s));
 }
 
@@ -76,17 +93,23 @@ void relatar(const RunSummary& resumo, int etiquetas) {
 }
 
 bool usoValido(const std::optional<Opcoes>& opcoes) {
+    // A printer prints at its own resolution.
     return opcoes && opcoes->posicionais.size() == 1 && opcoes->valores.contains(u"--modelo"_s) &&
-           opcoes->valores.contains(u"--pdf"_s) != opcoes->valores.contains(u"--impressora"_s);
+           opcoes->valores.contains(u"--pdf"_s) != opcoes->valores.contains(u"--impressora"_s) &&
+           !(opcoes->valores.contains(u"--impressora"_s) &&
+             opcoes->valores.contains(u"--resolucao"_s));
 }
 
 } // namespace
 
 int ComandoImprimir(const QStringList& argumentos) {
-    const std::optional<Opcoes> opcoes =
-        lerOpcoes(argumentos, {u"--modelo"_s, u"--pdf"_s, u"--impressora"_s, u"--hoje"_s},
-                  {u"--autoajuste"_s});
+    const std::optional<Opcoes> opcoes = lerOpcoes(
+        argumentos, {u"--modelo"_s, u"--pdf"_s, u"--impressora"_s, u"--resolucao"_s, u"--hoje"_s},
+        {u"--autoajuste"_s});
     if (!usoValido(opcoes))
+        return SaidaUsoIncorreto;
+    const std::optional<int> resolucao = lerResolucao(*opcoes);
+    if (!resolucao)
         return SaidaUsoIncorreto;
     const std::optional<plataforma::Date> hoje = lerHoje(*opcoes);
     if (!hoje)
@@ -105,7 +128,8 @@ int ComandoImprimir(const QStringList& argumentos) {
             imprimirErro(u"Defina as quantidades de etiquetas a serem impressas.\n"_s);
             return SaidaFalha;
         }
-        relatar(imprimirEtiquetas(objetos.ppReport1(), *opcoes), objetos.MemTable3().rowCount());
+        relatar(imprimirEtiquetas(objetos.ppReport1(), *opcoes, *resolucao),
+                objetos.MemTable3().rowCount());
     } catch (const plataforma::SilentAbort&) {
         return SaidaFalha;
     } catch (const plataforma::Exception& erro) {

@@ -20,9 +20,11 @@ const Subcomando Subcomandos[] = {
      "                             mostra as etiquetas que a lista de produtos do ARQUIVO gera\n"},
     {"imprimir", ComandoImprimir,
      "  imprimir ARQUIVO --modelo ID|MODELO.rtm (--pdf SAIDA.pdf | --impressora NOME)\n"
-     "           [--hoje DD/MM/AAAA] [--autoajuste]\n"
+     "           [--resolucao DPI] [--hoje DD/MM/AAAA] [--autoajuste]\n"
      "                             imprime as etiquetas da lista do ARQUIVO com o modelo ID\n"
      "                             (1 a 23) ou o arquivo MODELO.rtm, num PDF ou numa impressora;\n"
+     "                             --resolucao faz o PDF com as barras nos pontos de uma\n"
+     "                             impressora de DPI pontos por polegada;\n"
      "                             --autoajuste responde Sim ao ajuste da altura da página\n"},
     {"modelo", ComandoModelo,
      "  modelo ID ARQUIVO          grava o modelo de etiqueta ID (1 a 23) no ARQUIVO\n"

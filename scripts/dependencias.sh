@@ -8,7 +8,7 @@ pacotes=(
     qt6-base-dev libzint-dev
     fonts-liberation2 qt6-translations-l10n
     xauth xvfb poppler-utils zbar-tools
-    cups printer-driver-cups-pdf
+    cups printer-driver-cups-pdf libcups2-dev cups-filters
 )
 
 faltando=()

@@ -2,11 +2,15 @@
 
 #include "plataforma/relatorio/Colors.h"
 #include "plataforma/relatorio/Control.h"
+#include "plataforma/relatorio/DotGrid.h"
 #include "plataforma/relatorio/Problems.h"
 
+#include <QLocale>
 #include <QPainter>
 
 namespace plataforma::relatorio {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -24,6 +28,16 @@ QFont digitsFont(const FontSettings& settings) {
     return font;
 }
 
+QString widerThanBox(const Barcode& barcode, double boxWidth, int resolution) {
+    const QLocale portuguese(QLocale::Portuguese, QLocale::Brazil);
+    return u"Com barras de %1 mm, a largura que uma impressora de %2 dpi imprime, o código de "
+           u"barras ocupa %3 mm e passa da largura do controle (%4 mm); aumente o controle."_s
+               .arg(portuguese.toString(barcode.moduleWidth(), 'f', 3))
+               .arg(resolution)
+               .arg(portuguese.toString(barcode.width(), 'f', 1),
+                    portuguese.toString(boxWidth, 'f', 1));
+}
+
 } // namespace
 
 BarcodePainter::BarcodePainter(const Control& control, PaintContext& context)
@@ -37,6 +51,15 @@ BarcodePainter::BarcodePainter(const Control& control, PaintContext& context)
     m_request.moduleWidth = control.mmBarWidth() / 1000.0;
     m_request.boxSize = box.size();
     m_request.font = digitsFont(control.font());
+    m_request.resolution = context.resolution;
+}
+
+// Snapped bars start on a dot of the page, so that every bar edge falls between two dots.
+QPointF BarcodePainter::symbolOrigin(QPointF boxTopLeft) const {
+    const int resolution = m_request.resolution;
+    if (resolution <= 0)
+        return boxTopLeft;
+    return {onDotGrid(boxTopLeft.x(), resolution), onDotGrid(boxTopLeft.y(), resolution)};
 }
 
 void BarcodePainter::paint(QPainter& painter, QPointF bandOrigin, int row) {
@@ -52,8 +75,12 @@ void BarcodePainter::paint(QPainter& painter, QPointF bandOrigin, int row) {
         m_value = std::move(value);
         if (!m_barcode->isValid())
             m_problems.add({row, m_name, m_request.data, m_barcode->error()});
+        else if (m_barcode->widerThanBox())
+            m_problems.add(
+                {row, m_name, m_request.data,
+                 widerThanBox(*m_barcode, m_request.boxSize.width(), m_request.resolution)});
     }
-    m_barcode->draw(painter, topLeft, m_barColor, m_textColor);
+    m_barcode->draw(painter, symbolOrigin(topLeft), m_barColor, m_textColor);
 }
 
 } // namespace plataforma::relatorio

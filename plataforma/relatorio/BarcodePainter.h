@@ -10,7 +10,9 @@
 namespace plataforma::relatorio {
 
 // A data bar code: its field's text encoded at the template's bar width, the digits in the
-// control's font.
+// control's font. For a run that knows its device's resolution, the bars go on the device's
+// dots; a symbol that they make wider than the box is drawn whole, from the box's left edge, and
+// reported. (A bar-code control has no alignment to centre it by.)
 class BarcodePainter : public ControlPainter {
 public:
     BarcodePainter(const Control& control, PaintContext& context);
@@ -18,6 +20,8 @@ public:
     void paint(QPainter& painter, QPointF bandOrigin, int row) override;
 
 private:
+    QPointF symbolOrigin(QPointF boxTopLeft) const;
+
     ProblemList& m_problems;
     QString m_name;
     FieldBinding m_binding;

@@ -13,7 +13,8 @@ constexpr double MillimetresPerInch = 25.4;
 
 } // namespace
 
-Document::Document(Report& report) : m_pages(paginate(report)), m_renderer(report) {}
+Document::Document(Report& report, int resolution)
+    : m_pages(paginate(report)), m_renderer(report, resolution) {}
 
 void Document::renderPage(QPainter& painter, int index) {
     m_renderer.render(painter, page(index));

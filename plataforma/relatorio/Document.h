@@ -16,8 +16,9 @@ class Report;
 class Document {
 public:
     // Lays every page out now, raising the page-request event before each; what the handler
-    // throws (a SilentAbort abandons the run) goes to the caller.
-    explicit Document(Report& report);
+    // throws (a SilentAbort abandons the run) goes to the caller. Pages are drawn as a printer
+    // of the given resolution (dots per inch) prints them; 0 draws exact vectors.
+    explicit Document(Report& report, int resolution = 0);
 
     int pageCount() const { return static_cast<int>(m_pages.size()); }
     const Page& page(int index) const { return m_pages.at(static_cast<std::size_t>(index)); }

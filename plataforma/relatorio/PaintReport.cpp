@@ -28,9 +28,9 @@ QPageLayout pageLayoutOf(Report& report) {
                        QPageLayout::Millimeter);
 }
 
-RunSummary paintReport(Report& report, QPagedPaintDevice& device) {
+RunSummary paintReport(Report& report, QPagedPaintDevice& device, int resolution) {
     const std::vector<Page> pages = paginate(report);
-    PageRenderer renderer(report);
+    PageRenderer renderer(report, resolution);
     QPainter painter;
     if (!painter.begin(&device))
         throw Exception(u"Não foi possível iniciar a impressão do relatório."_s);

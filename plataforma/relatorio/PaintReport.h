@@ -26,7 +26,8 @@ QPageLayout pageLayoutOf(Report& report);
 // the paper's corner). All pages are laid out first, each after its page-request event; an
 // exception from the event (a SilentAbort abandons the run) goes to the caller before anything
 // is drawn, so that a printer receives no job and a file no page. Throws plataforma::Exception
-// when painting cannot begin on the device.
-RunSummary paintReport(Report& report, QPagedPaintDevice& device);
+// when painting cannot begin on the device. resolution is that of the device that prints the
+// pages in the end, in dots per inch, for bar codes on its dots; 0 for exact vector drawing.
+RunSummary paintReport(Report& report, QPagedPaintDevice& device, int resolution = 0);
 
 } // namespace plataforma::relatorio

@@ -17,7 +17,7 @@ constexpr int Resolution = 1200;
 
 } // namespace
 
-RunSummary writePdf(Report& report, const QString& path) {
+RunSummary writePdf(Report& report, const QString& path, int resolution) {
     const QString shown = QDir::toNativeSeparators(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -29,7 +29,7 @@ RunSummary writePdf(Report& report, const QString& path) {
         writer.setPageLayout(pageLayoutOf(report));
         writer.setTitle(report.printerSetup().documentName());
         writer.setCreator(u"Etiquetas"_s);
-        summary = paintReport(report, writer);
+        summary = paintReport(report, writer, resolution);
     }
     if (!file.commit())
         throw fileCreationError(shown, file.errorString());

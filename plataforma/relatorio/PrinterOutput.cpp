@@ -1,6 +1,7 @@
 #include "plataforma/relatorio/PrinterOutput.h"
 
 #include "plataforma/Exception.h"
+#include "plataforma/relatorio/PrinterResolution.h"
 #include "plataforma/relatorio/Report.h"
 
 #include <QPrinter>
@@ -10,13 +11,17 @@ namespace plataforma::relatorio {
 
 using namespace Qt::StringLiterals;
 
-void configurePrinter(Report& report, QPrinter& printer) {
-    PrinterSetup setup = report.printerSetup();
-    QPrinterInfo target = QPrinterInfo::printerInfo(setup.printerName());
+QString chosenPrinter(Report& report) {
+    QPrinterInfo target = QPrinterInfo::printerInfo(report.printerSetup().printerName());
     if (target.isNull())
         target = QPrinterInfo::defaultPrinter();
-    if (!target.isNull())
-        printer.setPrinterName(target.printerName());
+    return target.printerName();
+}
+
+void configurePrinter(Report& report, QPrinter& printer) {
+    PrinterSetup setup = report.printerSetup();
+    if (const QString target = chosenPrinter(report); !target.isEmpty())
+        printer.setPrinterName(target);
     printer.setDocName(setup.documentName());
     const QPageLayout layout = pageLayoutOf(report);
     // A printer may refuse the whole layout over its margins; size and orientation are what
@@ -29,7 +34,9 @@ void configurePrinter(Report& report, QPrinter& printer) {
 
 RunSummary print(Report& report, QPrinter& printer) {
     printer.setFullPage(true);
-    return paintReport(report, printer);
+    // A print dialog may send the job to a file instead, which keeps exact vectors.
+    const bool queue = printer.outputFormat() == QPrinter::NativeFormat;
+    return paintReport(report, printer, queue ? printerResolution(printer.printerName()) : 0);
 }
 
 RunSummary printOnSystemPrinter(Report& report) {

@@ -2,11 +2,17 @@
 
 #include "plataforma/relatorio/PaintReport.h"
 
+#include <QString>
+
 class QPrinter;
 
 namespace plataforma::relatorio {
 
 class Report;
+
+// The system printer the report prints on: the one the template names when the system has one
+// by that name, the default printer otherwise; empty when there is none.
+QString chosenPrinter(Report& report);
 
 // Sets a printer up for the report: the printer the template names when the system has one by
 // that name, the default printer otherwise; the template's document name, paper size (a label
@@ -14,7 +20,8 @@ class Report;
 void configurePrinter(Report& report, QPrinter& printer);
 
 // Prints every page of the report on a printer as it is set up (by configurePrinter, a print
-// dialog or both), placing everything from the paper's corner. The page-request event runs
+// dialog or both), placing everything from the paper's corner, bar codes on the dots of the
+// printer's resolution. The page-request event runs
 // before each page is laid out; what it throws goes to the caller (a SilentAbort abandons the
 // run) before anything reaches the printer.
 RunSummary print(Report& report, QPrinter& printer);

@@ -6,9 +6,9 @@
 
 namespace plataforma::relatorio {
 
-PreviewRun::PreviewRun(Report& report) {
+PreviewRun::PreviewRun(Report& report, int resolution) {
     try {
-        m_document.emplace(report);
+        m_document.emplace(report, resolution);
     } catch (const SilentAbort&) {
         m_document.reset();
     }
