@@ -1,3 +1,4 @@
+#include "../../apoio/CupsPrivado.h"
 #include "DesignerFixture.h"
 #include "modelos/ModelosHex.h"
 #include "modelos/fluxo/TextoHex.h"
@@ -39,7 +40,12 @@ class TestDesignerPreview : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { DesignerFixture::useTestSettings(); }
+    // The spooler's library keeps the first server it talks to: the test's own scheduler runs
+    // from the start.
+    void initTestCase() {
+        DesignerFixture::useTestSettings();
+        QVERIFY2(m_cups.iniciar(), qPrintable(m_cups.erro()));
+    }
 
     void init() {
         m_requests = 0;
@@ -179,6 +185,40 @@ private slots:
         QCOMPARE(m_requests, 2);
     }
 
+    void previewsAsTheChosenPrinterPrints_data() {
+        QTest::addColumn<QString>("printer");
+        QTest::addColumn<bool>("widened");
+        QTest::newRow("203 dpi label printer") << u"termica"_s << true;
+        QTest::newRow("no such printer") << u"nenhuma"_s << false;
+    }
+    // Template 9's 0.33 mm bars are 3 dots (0.375 mm) on a 203 dpi printer: in a 38 mm box,
+    // which holds them exactly drawn, they no longer fit, and only that printer's preview says so.
+    void previewsAsTheChosenPrinterPrints() {
+        QFETCH(QString, printer);
+        QFETCH(bool, widened);
+        QVERIFY2(m_cups.criarFila(u"termica"_s, u"file:///dev/null"_s,
+                                  {u"-m"_s, u"drv:///sample.drv/zebra.ppd"_s}),
+                 qPrintable(m_cups.erro()));
+        m_fixture->batch().addGondola();
+        m_fixture->report().printerSetup().setPrinterName(printer);
+        for (Band band : m_fixture->report().bands()) {
+            for (Control control : band.controls()) {
+                if (control.kind() == ControlKind::DataBarcode)
+                    control.setBox(
+                        {control.box().left, control.box().top, 38000, control.box().height});
+            }
+        }
+        m_fixture->show();
+        m_fixture->designer().pageControl()->setCurrentIndex(1);
+        auto* problems = m_fixture->designer().findChild<QListWidget*>(u"lstProblems"_s);
+        QCOMPARE(problems->isVisible(), widened);
+        for (int i = 0; i < problems->count(); ++i)
+            QVERIFY2(problems->item(i)->text().contains(u"203 dpi"_s),
+                     qPrintable(problems->item(i)->text()));
+        m_fixture->designer().pageControl()->setCurrentIndex(0);
+        QVERIFY(m_cups.removerFila(u"termica"_s));
+    }
+
     void zoomFitsThePage() {
         m_fixture->batch().addGondola();
         m_fixture->show();
@@ -196,6 +236,7 @@ private slots:
     }
 
 private:
+    CupsPrivado m_cups;
     std::unique_ptr<HandlerRegistry> m_handlers;
     std::unique_ptr<DesignerFixture> m_fixture;
     std::function<void(Report&)> m_onRequest;
