@@ -132,6 +132,7 @@ public:
 private:
     void layOutCaptions();
     void placeBars(double barHeight, double textHeight);
+    void insetOnDots();
     void placeGlyphs(double baseline);
 
     const BarcodeRequest& m_request;
@@ -195,6 +196,16 @@ void BarcodeBuilder::placeBars(double barHeight, double textHeight) {
     }
 }
 
+// Rasterisers differ on the dots a shape's edge passes between: some fill the dots whose centre
+// the shape covers (Qt, Ghostscript, which may widen a shape by up to half a dot), others every
+// dot the shape touches (poppler), one dot more per bar. Drawn a quarter of a dot inside the
+// edges of its dots, a bar fills exactly its own dots under every such rule.
+void BarcodeBuilder::insetOnDots() {
+    const double inset = dotWidth(m_request.resolution) / 4;
+    for (QRectF& bar : m_result.m_bars)
+        bar.adjust(inset, 0, -inset, 0);
+}
+
 void BarcodeBuilder::placeGlyphs(double baseline) {
     const double m = m_module;
     for (LaidOutCaption& laid : m_laidOut) {
@@ -227,6 +238,8 @@ Barcode BarcodeBuilder::build() && {
     }
     m_result.m_width = ink.right();
     m_result.m_module = m_module;
+    if (m_request.resolution > 0)
+        insetOnDots();
     m_result.m_resolution = m_request.resolution;
     QRectF area(QPointF(), box);
     if (m_request.resolution > 0) {

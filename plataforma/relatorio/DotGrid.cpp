@@ -11,6 +11,10 @@ constexpr double MillimetresPerInch = 25.4;
 
 } // namespace
 
+double dotWidth(int resolution) {
+    return MillimetresPerInch / resolution;
+}
+
 double onDotGrid(double millimetres, int resolution) {
     return std::round(millimetres * resolution / MillimetresPerInch) * MillimetresPerInch /
            resolution;
