@@ -4,7 +4,6 @@
 #include "plataforma/relatorio/Report.h"
 
 #include <QDir>
-#include <QPainter>
 #include <QProcess>
 
 using namespace Qt::StringLiterals;
@@ -41,7 +40,8 @@ QStringList codigosLidos(const QList<QImage>& paginas,
         const QImage pagina =
             paginas[static_cast<qsizetype>(p)].convertToFormat(QImage::Format_Grayscale8);
         for (const QRectF& etiqueta : etiquetas[p]) {
-            // Room for the quiet zones left and right of the label; its neighbours are blanked.
+            // Room for the quiet zones left and right of the label: the row below begins right
+            // under it.
             const QRect area = emPontos(etiqueta.adjusted(-3, 0, 3, 0));
             recortes << QDir(pasta).filePath(u"etiqueta%1.png"_s.arg(recortes.size()));
             QImage recorte(area.size(), QImage::Format_Grayscale8);
@@ -50,15 +50,11 @@ QStringList codigosLidos(const QList<QImage>& paginas,
             for (int y = dentro.top(); y <= dentro.bottom(); ++y)
                 std::copy_n(pagina.constScanLine(y) + dentro.left(), dentro.width(),
                             recorte.scanLine(y - area.top()) + (dentro.left() - area.left()));
-            QPainter pintor(&recorte);
-            for (const QRectF& vizinha : etiquetas[p]) {
-                if (vizinha != etiqueta)
-                    pintor.fillRect(emPontos(vizinha).translated(-area.topLeft()), Qt::white);
-            }
-            pintor.end();
             // zbar needs more than one pixel per module, as a scanner's optics see more than
-            // one point per printed dot: each dot becomes two by two pixels, nothing in between.
-            recorte.scaled(recorte.size() * 2).save(recortes.last());
+            // one point per printed dot: each dot of a printer's 1-bit page becomes two by two
+            // pixels, nothing in between. Grey pages already show sub-dot edges.
+            const int ampliacao = paginas[static_cast<qsizetype>(p)].depth() == 1 ? 2 : 1;
+            recorte.scaled(recorte.size() * ampliacao).save(recortes.last());
         }
     }
     QStringList lidos = executar(u"zbarimg"_s, QStringList{u"-q"_s, u"--nodbus"_s} + recortes)
@@ -73,8 +69,13 @@ QList<QImage> paginasDoPdf(const QString& pdf, double dpi, const QStringList& op
     executar(u"pdftoppm"_s,
              opcoes + QStringList{u"-r"_s, QString::number(dpi), u"-png"_s, pdf, prefixo});
     QList<QImage> paginas;
-    for (const QString& arquivo : QDir(pasta).entryList({u"pagina*.png"_s}, QDir::Files))
-        paginas.append(QImage(QDir(pasta).filePath(arquivo)));
+    for (const QString& arquivo : QDir(pasta).entryList({u"pagina*.png"_s}, QDir::Files)) {
+        const QImage pagina(QDir(pasta).filePath(arquivo));
+        // A black-and-white raster stays one bit deep, as a printer's page is.
+        paginas.append(opcoes.contains(u"-mono"_s)
+                           ? pagina.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)
+                           : pagina);
+    }
     return paginas;
 }
 
