@@ -3,7 +3,9 @@
 //
 // Usage: bench_impressao                      every scenario, each in a process of its own so
 //                                             that each peak of memory is its own
-//        bench_impressao pdf MODELO ETIQUETAS one print job with a built-in template
+//        bench_impressao pdf MODELO ETIQUETAS [DPI]
+//                                             one print job with a built-in template, into a
+//                                             PDF for a printer of DPI dots per inch if given
 //        bench_impressao lote ETIQUETAS       building the label rows only
 
 #include "impressao/GerarEtiquetas.h"
@@ -74,7 +76,7 @@ double segundos(const QElapsedTimer& relogio) {
     return static_cast<double>(relogio.nsecsElapsed()) / 1e9;
 }
 
-int medirPdf(int modelo, int etiquetas) {
+int medirPdf(int modelo, int etiquetas, int resolucao) {
     QTemporaryDir pasta;
     const QString lista = pasta.filePath(QStringLiteral("lista.csv"));
     const QString pdf = pasta.filePath(QStringLiteral("etiquetas.pdf"));
@@ -90,14 +92,16 @@ int medirPdf(int modelo, int etiquetas) {
     impressao::CarregarModeloEmbutido(objetos.ppReport1(), modelo);
     impressao::GerarEtiquetas(MemTable2, objetos.MemTable3(), Hoje);
     const plataforma::relatorio::RunSummary resumo =
-        plataforma::relatorio::writePdf(objetos.ppReport1(), pdf);
+        plataforma::relatorio::writePdf(objetos.ppReport1(), pdf, resolucao);
     const double tempo = segundos(relogio);
     const double cpu = segundosDeCpu() - cpuAntes;
 
     const double bytes = static_cast<double>(QFile(pdf).size());
-    std::printf("modelo %d: %d etiquetas, %d páginas em %.3f s (cpu %.3f s): %.0f etiquetas/s, "
+    const QByteArray para =
+        resolucao > 0 ? " para " + QByteArray::number(resolucao) + " dpi" : QByteArray();
+    std::printf("modelo %d%s: %d etiquetas, %d páginas em %.3f s (cpu %.3f s): %.0f etiquetas/s, "
                 "%.1f páginas/s, %.0f bytes por página, pico de memória %.1f MB\n",
-                modelo, objetos.MemTable3().rowCount(), resumo.pages, tempo, cpu,
+                modelo, para.constData(), objetos.MemTable3().rowCount(), resumo.pages, tempo, cpu,
                 objetos.MemTable3().rowCount() / tempo, resumo.pages / tempo, bytes / resumo.pages,
                 picoEmMegabytes());
     return resumo.problems.empty() ? 0 : 1;
@@ -138,6 +142,9 @@ int medirLote(int etiquetas) {
 int todos(const QString& programa) {
     const QList<QStringList> cenarios{
         {QStringLiteral("pdf"), QStringLiteral("9"), QStringLiteral("10000")},
+        // Bars on a thermal printer's dots, against the same job drawn exactly.
+        {QStringLiteral("pdf"), QStringLiteral("9"), QStringLiteral("10000"),
+         QStringLiteral("203")},
         {QStringLiteral("pdf"), QStringLiteral("20"), QStringLiteral("10000")},
         {QStringLiteral("lote"), QStringLiteral("100000")}};
     int falhas = 0;
@@ -156,8 +163,9 @@ int todos(const QString& programa) {
 int main(int argc, char* argv[]) {
     const QGuiApplication aplicacao(argc, argv);
     const QStringList argumentos = QGuiApplication::arguments();
-    if (argumentos.size() == 4 && argumentos[1] == QStringLiteral("pdf"))
-        return medirPdf(argumentos[2].toInt(), argumentos[3].toInt());
+    if ((argumentos.size() == 4 || argumentos.size() == 5) &&
+        argumentos[1] == QStringLiteral("pdf"))
+        return medirPdf(argumentos[2].toInt(), argumentos[3].toInt(), argumentos.value(4).toInt());
     if (argumentos.size() == 3 && argumentos[1] == QStringLiteral("lote"))
         return medirLote(argumentos[2].toInt());
     return todos(QGuiApplication::applicationFilePath());

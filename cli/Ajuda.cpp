@@ -15,6 +15,8 @@ const Opcao OpcoesImprimir[] = {
     {"--modelo", "ID|MODELO.rtm", "o modelo pronto de número ID (1 a 23) ou um\narquivo de modelo"},
     {"--pdf", "SAIDA.pdf", "grava as etiquetas no arquivo PDF SAIDA.pdf"},
     {"--impressora", "NOME", "envia as etiquetas à impressora NOME (os nomes\nestão em lpstat -p)"},
+    {"--resolucao", "DPI",
+     "com --pdf: as barras nos pontos de uma impressora\nde DPI pontos por polegada (203, 300...)"},
     {"--hoje", "DD/MM/AAAA", "o dia em que os preços valem (padrão: hoje)"},
     {"--autoajuste", nullptr,
      "responde Sim quando o conteúdo passa da altura\n"

@@ -1,5 +1,5 @@
 // etiquetas-cli imprimir ARQUIVO --modelo ID|ARQUIVO.rtm (--pdf SAIDA.pdf | --impressora NOME)
-//     [--hoje DD/MM/AAAA] [--autoajuste]
+//     [--resolucao DPI] [--hoje DD/MM/AAAA] [--autoajuste]
 // Builds the label batch of a product list and prints it with a label template, as the designer
 // prints it once the operator has opened that template. Each problem the run finds is one line
 // on standard error, its fields separated by tabs: page, row and column of the label on the
@@ -90,10 +90,27 @@ int relatar(const RunSummary& resumo, int etiquetas) {
     return resumo.problems.empty() ? SaidaOk : SaidaProblemas;
 }
 
-int imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes, int etiquetas) {
+// The printer resolution a PDF is made for: --resolucao, a whole number of dots per inch, or 0
+// without it. Nothing, after saying why, for any other value.
+std::optional<int> lerResolucao(const Opcoes& opcoes) {
+    constexpr int Maxima = 4800;
+    if (!opcoes.valores.contains(u"--resolucao"_s))
+        return 0;
+    const QString texto = opcoes.valores.value(u"--resolucao"_s);
+    bool numero = false;
+    const int dpi = texto.toInt(&numero);
+    if (numero && dpi > 0 && dpi <= Maxima)
+        return dpi;
+    imprimirErro(u"Resolução inválida em --resolucao: \"%1\" (use pontos por polegada, de 1 a "
+                 u"%2).\n"_s.arg(texto)
+                     .arg(Maxima));
+    return std::nullopt;
+}
+
+int imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes, int etiquetas, int resolucao) {
     const QString pdf = opcoes.valores.value(u"--pdf"_s);
     if (!pdf.isEmpty())
-        return relatar(plataforma::relatorio::writePdf(ppReport1, pdf), etiquetas);
+        return relatar(plataforma::relatorio::writePdf(ppReport1, pdf, resolucao), etiquetas);
     const QString fila = opcoes.valores.value(u"--impressora"_s);
     const plataforma::relatorio::PrintJob trabalho = imprimirNaImpressora(ppReport1, fila);
     if (!trabalho.warning.isEmpty())
@@ -105,8 +122,11 @@ int imprimirEtiquetas(Report& ppReport1, const Opcoes& opcoes, int etiquetas) {
 }
 
 bool usoValido(const std::optional<Opcoes>& opcoes) {
+    // A printer prints at its own resolution.
     return opcoes && opcoes->posicionais.size() == 1 && opcoes->valores.contains(u"--modelo"_s) &&
-           opcoes->valores.contains(u"--pdf"_s) != opcoes->valores.contains(u"--impressora"_s);
+           opcoes->valores.contains(u"--pdf"_s) != opcoes->valores.contains(u"--impressora"_s) &&
+           !(opcoes->valores.contains(u"--impressora"_s) &&
+             opcoes->valores.contains(u"--resolucao"_s));
 }
 
 } // namespace
@@ -114,6 +134,9 @@ bool usoValido(const std::optional<Opcoes>& opcoes) {
 int ComandoImprimir(const QStringList& argumentos) {
     const std::optional<Opcoes> opcoes = lerOpcoes(argumentos, opcoesDe(u"imprimir"));
     if (!usoValido(opcoes))
+        return SaidaUsoIncorreto;
+    const std::optional<int> resolucao = lerResolucao(*opcoes);
+    if (!resolucao)
         return SaidaUsoIncorreto;
     const std::optional<plataforma::Date> hoje = lerHoje(*opcoes);
     if (!hoje)
@@ -132,7 +155,8 @@ int ComandoImprimir(const QStringList& argumentos) {
             imprimirErro(u"Defina as quantidades de etiquetas a serem impressas.\n"_s);
             return SaidaFalha;
         }
-        return imprimirEtiquetas(objetos.ppReport1(), *opcoes, objetos.MemTable3().rowCount());
+        return imprimirEtiquetas(objetos.ppReport1(), *opcoes, objetos.MemTable3().rowCount(),
+                                 *resolucao);
     } catch (const plataforma::SilentAbort&) {
         return SaidaFalha;
     } catch (const plataforma::Exception& erro) {

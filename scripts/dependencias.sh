@@ -10,7 +10,7 @@ pacotes=(
     qt6-base-dev libzint-dev libcups2-dev
     fonts-liberation2 qt6-translations-l10n
     xauth xvfb poppler-utils zbar-tools
-    cups printer-driver-cups-pdf
+    cups printer-driver-cups-pdf cups-filters
     librsvg2-bin dpkg-dev file
     desktop-file-utils shared-mime-info groff-base
 )

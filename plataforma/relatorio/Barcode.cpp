@@ -1,5 +1,6 @@
 #include "plataforma/relatorio/Barcode.h"
 
+#include "plataforma/relatorio/DotGrid.h"
 #include "plataforma/relatorio/Symbology.h"
 
 #include <QHashFunctions>
@@ -118,7 +119,8 @@ void appendGlyphs(QList<QGlyphRun>& runs, const QGlyphRun& run, QPointF offset) 
 
 size_t qHash(const BarcodeRequest& request, size_t seed) noexcept {
     return qHashMulti(seed, request.type, request.data, request.moduleWidth,
-                      request.boxSize.width(), request.boxSize.height(), request.font);
+                      request.boxSize.width(), request.boxSize.height(), request.font,
+                      request.resolution);
 }
 
 // Turns libzint's vector output, measured in modules, into our drawing in millimetres.
@@ -130,9 +132,11 @@ public:
 private:
     void layOutCaptions();
     void placeBars(double barHeight, double textHeight);
+    void insetOnDots();
     void placeGlyphs(double baseline);
 
     const BarcodeRequest& m_request;
+    double m_module; // millimetres, as drawn
     std::vector<Bar> m_bars;
     std::vector<Caption> m_captions;
     std::vector<LaidOutCaption> m_laidOut;
@@ -144,7 +148,9 @@ private:
 };
 
 BarcodeBuilder::BarcodeBuilder(const BarcodeRequest& request, const zint_vector& vector)
-    : m_request(request) {
+    : m_request(request),
+      m_module(request.resolution > 0 ? wholeDots(request.moduleWidth, request.resolution)
+                                      : request.moduleWidth) {
     for (const zint_vector_rect* r = vector.rectangles; r; r = r->next)
         m_bars.push_back({r->x, r->width, r->height});
     if (m_bars.empty())
@@ -176,22 +182,32 @@ void BarcodeBuilder::layOutCaptions() {
     for (const Caption& caption : m_captions) {
         LaidOutCaption laid = layOut(caption, reference);
         if (laid.width > 0)
-            fit = std::min(fit, caption.room * m_request.moduleWidth / (laid.width * nominal));
+            fit = std::min(fit, caption.room * m_module / (laid.width * nominal));
         m_laidOut.push_back(std::move(laid));
     }
     m_scale = nominal * fit;
 }
 
 void BarcodeBuilder::placeBars(double barHeight, double textHeight) {
-    const double m = m_request.moduleWidth;
+    const double m = m_module;
     for (const Bar& bar : m_bars) {
         const double descent = std::min((bar.height - m_normalHeight) * m, textHeight);
         m_result.m_bars.append(QRectF(bar.x * m, 0, bar.width * m, barHeight + descent));
     }
 }
 
+// Rasterisers differ on the dots a shape's edge passes between: some fill the dots whose centre
+// the shape covers (Qt, Ghostscript, which may widen a shape by up to half a dot), others every
+// dot the shape touches (poppler), one dot more per bar. Drawn a quarter of a dot inside the
+// edges of its dots, a bar fills exactly its own dots under every such rule.
+void BarcodeBuilder::insetOnDots() {
+    const double inset = dotWidth(m_request.resolution) / 4;
+    for (QRectF& bar : m_result.m_bars)
+        bar.adjust(inset, 0, -inset, 0);
+}
+
 void BarcodeBuilder::placeGlyphs(double baseline) {
-    const double m = m_request.moduleWidth;
+    const double m = m_module;
     for (LaidOutCaption& laid : m_laidOut) {
         const double shift = laid.alignment == 1 ? 0 : laid.alignment == 2 ? 1 : 0.5;
         const QPointF offset(laid.anchor * m / m_scale - shift * laid.width,
@@ -220,7 +236,19 @@ Barcode BarcodeBuilder::build() && {
         const QRectF r = run.boundingRect();
         ink |= QRectF(r.topLeft() * m_scale, r.size() * m_scale);
     }
-    m_result.m_clip = !QRectF(QPointF(), box).contains(ink);
+    m_result.m_width = ink.right();
+    m_result.m_module = m_module;
+    if (m_request.resolution > 0)
+        insetOnDots();
+    m_result.m_resolution = m_request.resolution;
+    QRectF area(QPointF(), box);
+    if (m_request.resolution > 0) {
+        // Whole modules of dots widen the symbol; a symbol cut at the box's edge never scans.
+        area.setLeft(std::min(0.0, ink.left()));
+        area.setRight(std::max(box.width(), ink.right()));
+    }
+    if (!area.contains(ink))
+        m_result.m_clip = area;
     return std::move(m_result);
 }
 
@@ -274,8 +302,8 @@ void Barcode::draw(QPainter& painter, const QPointF& boxTopLeft, const QColor& b
         return;
     painter.save();
     painter.translate(boxTopLeft);
-    if (m_clip)
-        painter.setClipRect(QRectF(QPointF(), m_boxSize), Qt::IntersectClip);
+    if (!m_clip.isNull())
+        painter.setClipRect(m_clip, Qt::IntersectClip);
     painter.setPen(Qt::NoPen);
     painter.setBrush(barColor);
     painter.drawRects(m_bars.constData(), int(m_bars.size()));

@@ -10,7 +10,9 @@
 namespace plataforma::relatorio {
 
 // A data bar code: its field's text encoded at the template's bar width, the digits in the
-// control's font.
+// control's font. For a run that knows its device's resolution, the bars go on the device's
+// dots; a symbol that they make wider than the box is drawn whole, from the box's left edge, and
+// reported. (A bar-code control has no alignment to centre it by.)
 class BarcodePainter : public ControlPainter {
 public:
     BarcodePainter(const Control& control, PaintContext& context);
@@ -22,6 +24,9 @@ public:
 private:
     // The row's bar code, null when the control is not bound to a field.
     const Barcode* encoded(int row);
+
+    // Where the symbol starts for a box whose top-left corner is boxTopLeft.
+    QPointF symbolOrigin(QPointF boxTopLeft) const;
 
     FieldBinding m_binding;
     BarcodeRequest m_request;

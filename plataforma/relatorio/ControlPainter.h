@@ -46,6 +46,9 @@ struct PaintContext {
     Report& report;
     ProblemList& problems;
     TextShaper& shaper;
+    // Dots per inch of the device that prints the run, whose dots bar codes are drawn on; 0 for
+    // exact vector output.
+    int resolution = 0;
     int nextStyleId = 0;
 };
 

@@ -70,9 +70,13 @@ QString checkQueue(const QString& queue) {
     return {};
 }
 
-int submitPdf(const QString& queue, const QString& pdfPath, const QString& title, int copies) {
+int submitPdf(const QString& queue, const QString& pdfPath, const QString& title, int copies,
+              QSizeF paper) {
     cups_option_t* options = nullptr;
     int count = cupsAddOption("copies", QByteArray::number(copies).constData(), 0, &options);
+    const QByteArray media = "Custom." + QByteArray::number(paper.width(), 'g', 6) + 'x' +
+                             QByteArray::number(paper.height(), 'g', 6) + "mm";
+    count = cupsAddOption("media", media.constData(), count, &options);
     count = cupsAddOption("document-format", CUPS_FORMAT_PDF, count, &options);
     const int job = cupsPrintFile(queue.toUtf8().constData(), pdfPath.toLocal8Bit().constData(),
                                   title.toUtf8().constData(), count, options);

@@ -13,8 +13,8 @@ constexpr double MillimetresPerInch = 25.4;
 
 } // namespace
 
-Document::Document(Report& report)
-    : m_report(report), m_pages(paginate(report)), m_renderer(report) {
+Document::Document(Report& report, int resolution)
+    : m_report(report), m_pages(paginate(report)), m_renderer(report, resolution) {
     for (int i = 0; i < pageCount(); ++i) {
         m_renderer.check(page(i), i);
         for (const BandPlacement& band : page(i).bands)

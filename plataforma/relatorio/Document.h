@@ -19,8 +19,9 @@ class Document {
 public:
     // Lays every page out now, raising the page-request event before each, then checks every
     // label (Preflight); what the handler throws (a SilentAbort abandons the run) goes to the
-    // caller.
-    explicit Document(Report& report);
+    // caller. Pages are drawn as a printer of the given resolution (dots per inch) prints them;
+    // 0 draws exact vectors.
+    explicit Document(Report& report, int resolution = 0);
 
     Report& report() { return m_report; }
     int pageCount() const { return static_cast<int>(m_pages.size()); }

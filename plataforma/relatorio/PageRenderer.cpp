@@ -8,14 +8,14 @@ namespace plataforma::relatorio {
 
 using namespace Qt::StringLiterals;
 
-PageRenderer::PageRenderer(Report& report) : m_preflight(report, m_problems) {
+PageRenderer::PageRenderer(Report& report, int resolution) : m_preflight(report, m_problems) {
     const QString pipeline = report.dataPipelineName();
     if (!pipeline.isEmpty() && report.pipeline() == nullptr) {
         m_problems.add({-1, report.name(), pipeline,
                         u"O pipeline de dados \"%1\" não foi encontrado; o relatório sai sem "
                         u"dados."_s.arg(pipeline)});
     }
-    PaintContext context{report, m_problems, m_shaper};
+    PaintContext context{report, m_problems, m_shaper, resolution};
     for (const Band& band : report.bands()) {
         auto& painters = m_painters[static_cast<std::size_t>(band.kind())];
         for (const Control& control : band.controls()) {

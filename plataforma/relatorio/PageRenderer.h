@@ -16,10 +16,11 @@ namespace plataforma::relatorio {
 
 // Draws laid-out pages of a report. It takes the bands' controls as they are when it is made,
 // binds their data, decodes their pictures and keeps the texts and bar codes it has drawn, so
-// that each page costs only its drawing.
+// that each page costs only its drawing. Given the resolution of the device that prints the
+// pages, in dots per inch, it draws bar codes on that device's dots; 0 draws exact vectors.
 class PageRenderer {
 public:
-    explicit PageRenderer(Report& report);
+    explicit PageRenderer(Report& report, int resolution = 0);
     ~PageRenderer();
     PageRenderer(const PageRenderer&) = delete;
     PageRenderer& operator=(const PageRenderer&) = delete;

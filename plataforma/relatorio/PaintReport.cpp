@@ -51,9 +51,9 @@ void paintPages(QPagedPaintDevice& device, int count,
 
 } // namespace
 
-RunSummary paintReport(Report& report, QPagedPaintDevice& device) {
+RunSummary paintReport(Report& report, QPagedPaintDevice& device, int resolution) {
     const std::vector<Page> pages = paginate(report);
-    PageRenderer renderer(report);
+    PageRenderer renderer(report, resolution);
     const int count = static_cast<int>(pages.size());
     paintPages(device, count, [&](QPainter& painter, int i) {
         const Page& page = pages[static_cast<std::size_t>(i)];

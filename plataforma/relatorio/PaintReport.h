@@ -30,8 +30,10 @@ QPageLayout pageLayoutOf(Report& report);
 // (Preflight) just before the page is drawn: the check then meets the texts and bar codes the
 // drawing makes anyway and costs next to nothing, and all it finds is in the summary before the
 // device finishes, which is when a file is written or a job goes to the printer. Throws
-// plataforma::Exception when painting cannot begin on the device.
-RunSummary paintReport(Report& report, QPagedPaintDevice& device);
+// plataforma::Exception when painting cannot begin on the device. resolution is that of the
+// device that prints the pages in the end, in dots per inch, for bar codes on its dots; 0 for
+// exact vector drawing.
+RunSummary paintReport(Report& report, QPagedPaintDevice& device, int resolution = 0);
 
 // Draws the pages of a document laid out and checked already, so that the operator could be
 // asked about its problems before anything was drawn. The same device set-up as paintReport.

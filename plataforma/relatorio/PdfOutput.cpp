@@ -36,9 +36,10 @@ RunSummary writeWith(Report& report, const QString& path,
 
 } // namespace
 
-RunSummary writePdf(Report& report, const QString& path) {
-    return writeWith(report, path,
-                     [&report](QPdfWriter& writer) { return paintReport(report, writer); });
+RunSummary writePdf(Report& report, const QString& path, int resolution) {
+    return writeWith(report, path, [&report, resolution](QPdfWriter& writer) {
+        return paintReport(report, writer, resolution);
+    });
 }
 
 RunSummary writePdf(Document& document, const QString& path) {

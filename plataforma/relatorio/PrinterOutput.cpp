@@ -1,6 +1,7 @@
 #include "plataforma/relatorio/PrinterOutput.h"
 
 #include "plataforma/Exception.h"
+#include "plataforma/relatorio/PrinterResolution.h"
 #include "plataforma/relatorio/Report.h"
 
 #include <QPrinter>
@@ -17,13 +18,17 @@ namespace plataforma::relatorio {
 
 using namespace Qt::StringLiterals;
 
-void configurePrinter(Report& report, QPrinter& printer) {
-    PrinterSetup setup = report.printerSetup();
-    QPrinterInfo target = QPrinterInfo::printerInfo(setup.printerName());
+QString chosenPrinter(Report& report) {
+    QPrinterInfo target = QPrinterInfo::printerInfo(report.printerSetup().printerName());
     if (target.isNull())
         target = QPrinterInfo::defaultPrinter();
-    if (!target.isNull())
-        printer.setPrinterName(target.printerName());
+    return target.printerName();
+}
+
+void configurePrinter(Report& report, QPrinter& printer) {
+    PrinterSetup setup = report.printerSetup();
+    if (const QString target = chosenPrinter(report); !target.isEmpty())
+        printer.setPrinterName(target);
     printer.setDocName(setup.documentName());
     const QPageLayout layout = pageLayoutOf(report);
     // A printer may refuse the whole layout over its margins; size and orientation are what
@@ -34,9 +39,16 @@ void configurePrinter(Report& report, QPrinter& printer) {
     }
 }
 
+int outputResolution(const QPrinter& printer) {
+    // A print dialog may send the job to a file instead, which keeps exact vectors.
+    const bool queue =
+        printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty();
+    return queue ? printerResolution(printer.printerName()) : 0;
+}
+
 RunSummary print(Report& report, QPrinter& printer) {
     printer.setFullPage(true);
-    return paintReport(report, printer);
+    return paintReport(report, printer, outputResolution(printer));
 }
 
 RunSummary print(Document& document, QPrinter& printer) {
@@ -55,6 +67,15 @@ template <typename Source> PrintJob printThroughSpooler(Source& source, QPrinter
     return {print(source, printer), 0, printer.printerName(), {}};
 }
 #else
+RunSummary writeForQueue(Report& report, const QString& pdf, const QPrinter& printer) {
+    return writePdf(report, pdf, outputResolution(printer));
+}
+
+// A document is laid out for its printer's resolution already.
+RunSummary writeForQueue(Document& document, const QString& pdf, const QPrinter&) {
+    return writePdf(document, pdf);
+}
+
 // Qt's print engine does not hand the spooler's answer back, so the pages are rendered to a
 // PDF that goes to the queue through the scheduler's own library.
 template <typename Source> PrintJob printThroughSpooler(Source& source, QPrinter& printer) {
@@ -68,8 +89,9 @@ template <typename Source> PrintJob printThroughSpooler(Source& source, QPrinter
     if (!folder.isValid())
         throw Exception(u"Pasta temporária para a impressão: %1."_s.arg(folder.errorString()));
     const QString pdf = folder.filePath(u"etiquetas.pdf"_s);
-    job.summary = writePdf(source, pdf);
-    job.id = submitPdf(queue, pdf, printer.docName(), printer.copyCount());
+    job.summary = writeForQueue(source, pdf, printer);
+    const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    job.id = submitPdf(queue, pdf, printer.docName(), printer.copyCount(), paper);
     return job;
 }
 #endif

@@ -11,16 +11,24 @@ namespace plataforma::relatorio {
 class Document;
 class Report;
 
+// The system printer the report prints on: the one the template names when the system has one
+// by that name, the default printer otherwise; empty when there is none.
+QString chosenPrinter(Report& report);
+
 // Sets a printer up for the report: the printer the template names when the system has one by
 // that name, the default printer otherwise; the template's document name, paper size (a label
 // roll's custom size too) and orientation.
 void configurePrinter(Report& report, QPrinter& printer);
 
 // Prints every page of the report on a printer as it is set up (by configurePrinter, a print
-// dialog or both), placing everything from the paper's corner. The page-request event runs
+// dialog or both), placing everything from the paper's corner, bar codes on the dots of the
+// printer's resolution. The page-request event runs
 // before each page is laid out; what it throws goes to the caller (a SilentAbort abandons the
 // run) before anything reaches the printer.
 RunSummary print(Report& report, QPrinter& printer);
+// The resolution, in dots per inch, that pages for this printer are drawn at: its queue's, or 0
+// (exact vectors) when it writes a file.
+int outputResolution(const QPrinter& printer);
 // The same for a document laid out and checked already.
 RunSummary print(Document& document, QPrinter& printer);
 

@@ -161,6 +161,13 @@ bool CupsPrivado::prepararPasta() {
         if (!raiz.mkpath(p))
             return falhar(u"pasta %1 não pôde ser criada"_s.arg(caminho(p)));
     }
+    // Filters run as the scheduler's unprivileged user and write their temporary files here:
+    // without it a driver's raster filter stops every job.
+    QFile::setPermissions(caminho(u"tmp"_s), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                                 QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                                                 QFileDevice::ReadOther | QFileDevice::WriteOther |
+                                                 QFileDevice::ExeOther);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // Each built-in template printed with a small label batch, read back the way a person would:
 // the PDF's text, and its bar codes scanned from rasters at office (300 dpi) and thermal
 // printer (203 dpi) resolution.
+#include "../apoio/CodigosNasEtiquetas.h"
 #include "impressao/GerarEtiquetas.h"
 #include "impressao/ModeloNoRelatorio.h"
 #include "impressao/ObjetosRelatorio.h"
@@ -25,8 +26,6 @@ namespace {
 
 const Date Hoje = *Date::fromQDate(QDate(2025, 6, 15));
 const QString FormatoDePreco = u"$#,0.00;($#,0.00)"_s;
-// The narrowest bar that a 203 dpi print head (dots of 0.125 mm) still draws two dots wide.
-constexpr int BarraLegivelA203dpi = 250;
 
 QString comDigito(const QString& doze) {
     int soma = 0;
@@ -91,58 +90,6 @@ void preencher(MemTable& MemTable2) {
     }
 }
 
-QString executar(const QString& programa, const QStringList& argumentos) {
-    QProcess processo;
-    processo.start(programa, argumentos);
-    if (!processo.waitForFinished(120000))
-        qFatal("%s did not finish", qPrintable(programa));
-    return QString::fromUtf8(processo.readAllStandardOutput());
-}
-
-// Where each label sits on each page, in millimetres, with room around it for the bar code's
-// quiet zones: zbarimg reports two alike symbols of one image as one, so each label is scanned
-// on its own.
-std::vector<std::vector<QRectF>> etiquetasPorPagina(Report& relatorio) {
-    const Document documento(relatorio);
-    std::vector<std::vector<QRectF>> paginas;
-    for (int i = 0; i < documento.pageCount(); ++i) {
-        std::vector<QRectF>& etiquetas = paginas.emplace_back();
-        for (const BandPlacement& banda : documento.page(i).bands) {
-            if (banda.kind == BandKind::Detail)
-                etiquetas.push_back(QRectF(banda.origin, banda.size).adjusted(-3, -1, 3, 1));
-        }
-    }
-    return paginas;
-}
-
-// Everything zbarimg finds on each label, as "symbology:data", sorted.
-QStringList codigosLidos(const QString& pdf, const std::vector<std::vector<QRectF>>& etiquetas,
-                         double dpi, const QStringList& raster, const QString& pasta) {
-    const QString prefixo = QDir(pasta).filePath(u"pagina"_s);
-    executar(u"pdftoppm"_s, raster + QStringList{u"-r"_s, QString::number(dpi), u"-gray"_s,
-                                                 u"-png"_s, pdf, prefixo});
-    const QStringList paginas = QDir(pasta).entryList({u"pagina*.png"_s}, QDir::Files);
-    if (static_cast<std::size_t>(paginas.size()) != etiquetas.size())
-        qFatal("%lld pages rasterised for %zu laid out", static_cast<long long>(paginas.size()),
-               etiquetas.size());
-    const double pontosPorMilimetro = dpi / 25.4;
-    QStringList recortes;
-    for (std::size_t p = 0; p < etiquetas.size(); ++p) {
-        const QImage pagina(QDir(pasta).filePath(paginas[static_cast<qsizetype>(p)]));
-        for (const QRectF& etiqueta : etiquetas[p]) {
-            const QRect area = QRectF(etiqueta.topLeft() * pontosPorMilimetro,
-                                      etiqueta.size() * pontosPorMilimetro)
-                                   .toAlignedRect();
-            recortes << QDir(pasta).filePath(u"etiqueta%1.png"_s.arg(recortes.size()));
-            pagina.copy(area).save(recortes.last());
-        }
-    }
-    QStringList lidos = executar(u"zbarimg"_s, QStringList{u"-q"_s, u"--nodbus"_s} + recortes)
-                            .split(u'\n', Qt::SkipEmptyParts);
-    lidos.sort();
-    return lidos;
-}
-
 QString semEspacos(QString texto) {
     return texto.remove(QRegularExpression(u"\\s"_s));
 }
@@ -163,13 +110,14 @@ private:
         RunSummary resumo;
     };
 
-    Impresso imprimir(impressao::ObjetosRelatorio& objetos, int id) {
+    // resolution 0 for a plain PDF, or the dots per inch of the printer it is made for.
+    Impresso imprimir(impressao::ObjetosRelatorio& objetos, int id, int resolucao = 0) {
         Report& relatorio = objetos.ppReport1();
         impressao::CarregarModeloEmbutido(relatorio, id);
         impressao::GerarEtiquetas(m_produtos, objetos.MemTable3(), Hoje);
         Impresso impresso;
-        impresso.pdf = m_pasta.filePath(u"modelo-%1.pdf"_s.arg(id));
-        impresso.resumo = writePdf(relatorio, impresso.pdf);
+        impresso.pdf = m_pasta.filePath(u"modelo-%1-%2.pdf"_s.arg(id).arg(resolucao));
+        impresso.resumo = writePdf(relatorio, impresso.pdf, resolucao);
         for (const Band& banda : relatorio.bands()) {
             const std::vector<Control> controles = banda.controls();
             impresso.controles.insert(impresso.controles.end(), controles.begin(), controles.end());
@@ -192,15 +140,6 @@ private:
         }
         esperados.sort();
         return esperados;
-    }
-
-    static int barraMaisFina(const std::vector<Control>& controles) {
-        int fina = std::numeric_limits<int>::max();
-        for (const Control& controle : controles) {
-            if (controle.kind() == ControlKind::DataBarcode)
-                fina = std::min(fina, controle.mmBarWidth());
-        }
-        return fina;
     }
 
 private slots:
@@ -237,28 +176,64 @@ private slots:
         const QStringList esperados = codigosEsperados(impresso.controles);
         const std::vector<std::vector<QRectF>> etiquetas = etiquetasPorPagina(objetos.ppReport1());
         const QTemporaryDir a300;
-        QCOMPARE(codigosLidos(impresso.pdf, etiquetas, 300, {}, a300.path()), esperados);
+        const QList<QImage> paginas = paginasDoPdf(impresso.pdf, 300, {u"-gray"_s}, a300.path());
+        QCOMPARE(codigosLidos(paginas, etiquetas, 300, a300.path()), esperados);
+    }
 
-        if (esperados.isEmpty())
-            return;
-        // A thermal head prints dots, without grey.
-        const QTemporaryDir a203;
-        const QStringList lidos =
-            codigosLidos(impresso.pdf, etiquetas, 203, {u"-aa"_s, u"no"_s, u"-aaVector"_s, u"no"_s},
-                         a203.path());
-        if (barraMaisFina(impresso.controles) >= BarraLegivelA203dpi) {
-            // A PDF knows nothing of the printer's dots: a 0.33 mm bar is 2.6 dots, printed 2 or
-            // 3 dots wide depending on where it falls, and some codes no longer scan.
-            QEXPECT_FAIL("modelo 1", "barras de 0,33 mm fora da grade de 203 dpi", Continue);
-            QCOMPARE(lidos, esperados);
-            return;
+    void paraAImpressora_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("dpi");
+        for (int id = impressao::PrimeiroModelo; id <= impressao::UltimoModelo; ++id) {
+            for (const int dpi : {203, 300})
+                QTest::addRow("modelo %d a %d dpi", id, dpi) << id << dpi;
         }
-        // Thinner bars may not scan there, but what does scan must never be a wrong code.
-        for (const QString& lido : lidos)
-            QVERIFY2(esperados.contains(lido), qPrintable(lido));
-        qInfo("modelo %d: barra de %d milésimos de mm, %lld de %lld códigos lidos a 203 dpi", id,
-              barraMaisFina(impresso.controles), static_cast<long long>(lidos.size()),
-              static_cast<long long>(esperados.size()));
+    }
+    // A PDF made for a printer's resolution, printed as that printer prints: dots, without grey.
+    // Every code scans, from the thermal printers' 0.33 mm bars to the A4 sheets' 0.15 mm ones.
+    void paraAImpressora() {
+        QFETCH(int, id);
+        QFETCH(int, dpi);
+        impressao::ObjetosRelatorio objetos;
+        const Impresso impresso = imprimir(objetos, id, dpi);
+        const QTemporaryDir pasta;
+        const QList<QImage> paginas = paginasDoPdf(impresso.pdf, dpi, {u"-mono"_s}, pasta.path());
+        QCOMPARE(codigosLidos(paginas, etiquetasPorPagina(objetos.ppReport1()), dpi, pasta.path()),
+                 codigosEsperados(impresso.controles));
+    }
+
+    void largoDemaisParaOControle_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<bool>("largo");
+        // 0.2 mm bars take 2 dots at 203 dpi (0.25 mm) and at 300 dpi (0.17 mm).
+        QTest::newRow("modelo 2 a 203 dpi") << 2 << 203 << true;
+        QTest::newRow("modelo 2 a 300 dpi") << 2 << 300 << false;
+        QTest::newRow("modelo 2 sem resolução") << 2 << 0 << false;
+        QTest::newRow("modelo 9 a 203 dpi") << 9 << 203 << false;
+    }
+    // Bars widened to whole dots that no longer fit the control: the run names the control and
+    // each product whose code passes the box, once, and the labels still print.
+    void largoDemaisParaOControle() {
+        QFETCH(int, id);
+        QFETCH(int, dpi);
+        QFETCH(bool, largo);
+        impressao::ObjetosRelatorio objetos;
+        const Impresso impresso = imprimir(objetos, id, dpi);
+        QStringList produtosNomeados;
+        for (const Problem& problema : impresso.resumo.problems) {
+            QCOMPARE(problema.control, u"ppDBBarCode1"_s);
+            QVERIFY2(problema.reason.contains(u"passa da largura do controle"_s),
+                     qPrintable(problema.reason));
+            produtosNomeados << problema.data;
+        }
+        QStringList produtosComCodigo;
+        if (largo) {
+            for (const Produto& p : produtos())
+                produtosComCodigo << p.barras;
+        }
+        produtosNomeados.sort();
+        produtosComCodigo.sort();
+        QCOMPARE(produtosNomeados, produtosComCodigo);
     }
 };
 

@@ -102,6 +102,9 @@ private slots:
     void digitsTakeBottomOfBox_data();
     void digitsTakeBottomOfBox();
     void cacheMatchesFreshEncoding();
+    void modulesTakeWholeDots_data();
+    void modulesTakeWholeDots();
+    void snappedSymbolWiderThanBoxIsWhole();
 
 private:
     QTemporaryDir m_dir;
@@ -152,6 +155,13 @@ void BarcodeDrawingTest::scansAsData_data() {
     for (const auto& code : codes) {
         QTest::addRow("image-300dpi-%s", code.name)
             << u"image300"_s << code.request << code.decoded;
+        // A printer of known resolution: bars on its dots scan however thin the template's.
+        for (const int dpi : {203, 300}) {
+            BarcodeRequest snapped = code.request;
+            snapped.resolution = dpi;
+            QTest::addRow("image-%ddpi-snapped-%s", dpi, code.name)
+                << u"image%1"_s.arg(dpi) << snapped << code.decoded;
+        }
         QTest::addRow("pdf-1200dpi-%s", code.name) << u"pdf"_s << code.request << code.decoded;
         if (code.request.moduleWidth >= 0.25)
             QTest::addRow("image-203dpi-%s", code.name)
@@ -327,6 +337,76 @@ void BarcodeDrawingTest::cacheMatchesFreshEncoding() {
         const QImage cached = renderImage(cache.barcode(s), s.boxSize, 300);
         QCOMPARE(cached, renderImage(Barcode::encode(s), s.boxSize, 300));
     }
+}
+
+void BarcodeDrawingTest::modulesTakeWholeDots_data() {
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<double>("module");
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("dots");
+
+    QTest::newRow("ean13-0.2-203") << u"bcEAN_13"_s << u"789100000001"_s << 0.2 << 203 << 2;
+    QTest::newRow("ean13-0.33-203") << u"bcEAN_13"_s << u"789100000001"_s << 0.33 << 203 << 3;
+    QTest::newRow("ean13-0.15-203") << u"bcEAN_13"_s << u"789100000001"_s << 0.15 << 203 << 1;
+    QTest::newRow("ean13-0.2-300") << u"bcEAN_13"_s << u"789100000001"_s << 0.2 << 300 << 2;
+    QTest::newRow("ean13-0.15-300") << u"bcEAN_13"_s << u"789100000001"_s << 0.15 << 300 << 2;
+    QTest::newRow("code128-0.254-203") << u"bcCode128"_s << u"Abc-12,5"_s << 0.254 << 203 << 2;
+    QTest::newRow("thinner-than-a-dot") << u"bcCode128"_s << u"Abc-12,5"_s << 0.05 << 203 << 1;
+    // Wide bars three modules wide stay three times the narrow ones.
+    QTest::newRow("code39-0.2-203") << u"bcCode39"_s << u"ABC-12"_s << 0.2 << 203 << 2;
+    QTest::newRow("i2of5-0.33-300") << u"bcInterleaved2of5"_s << u"123456"_s << 0.33 << 300 << 4;
+}
+
+// Drawn on the device it is snapped for, from a dot's edge, every bar and every space between
+// two bars is a whole number of modules of the nearest whole number of dots.
+void BarcodeDrawingTest::modulesTakeWholeDots() {
+    QFETCH(QString, type);
+    QFETCH(QString, data);
+    QFETCH(double, module);
+    QFETCH(int, dpi);
+    QFETCH(int, dots);
+
+    BarcodeRequest request{type, data, module, {60, 12}, QFont()};
+    request.resolution = dpi;
+    const Barcode barcode = Barcode::encode(request);
+    QVERIFY2(barcode.isValid(), qPrintable(barcode.error()));
+    QCOMPARE(barcode.moduleWidth(), dots * 25.4 / dpi);
+    QImage image(qCeil(70 * dpi / 25.4), qCeil(12 * dpi / 25.4), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.scale(dpi / 25.4, dpi / 25.4);
+        barcode.draw(painter, QPointF(5 * 25.4 / dpi, 0));
+    }
+    QList<int> runs;
+    bool dark = false;
+    for (int x = 5; x < image.width(); ++x) {
+        if (isDark(image, x, 2) != dark || runs.isEmpty()) {
+            runs.append(0);
+            dark = isDark(image, x, 2);
+        }
+        ++runs.back();
+    }
+    QVERIFY(runs.size() > 10);
+    for (qsizetype i = 1; i + 1 < runs.size(); ++i)
+        QVERIFY2(runs[i] % dots == 0, qPrintable(u"run %1 of %2 dots"_s.arg(i).arg(runs[i])));
+}
+
+// Template 2's 0.2 mm bars take two dots at 203 dpi, 0.25 mm: wider than its 22.49 mm box.
+// Cut at the box's edge the symbol would not scan; drawn whole it does, and says so.
+void BarcodeDrawingTest::snappedSymbolWiderThanBoxIsWhole() {
+    BarcodeRequest request{
+        u"bcEAN_13"_s, u"789100000001"_s, 0.2, {22.49, 10.054}, QFont(u"Courier New"_s, 8)};
+    QVERIFY(!Barcode::encode(request).widerThanBox());
+    request.resolution = 203;
+    const Barcode barcode = Barcode::encode(request);
+    QVERIFY(barcode.widerThanBox());
+    QCOMPARE(barcode.width(), 106 * 2 * 25.4 / 203);
+    const QImage image = renderImage(barcode, QSizeF(30, 10.054), 203);
+    const QString png = m_dir.filePath(u"wider.png"_s);
+    QVERIFY(image.save(png));
+    QCOMPARE(decode(png), u"EAN-13:7891000000014"_s);
 }
 
 QTEST_MAIN(BarcodeDrawingTest)

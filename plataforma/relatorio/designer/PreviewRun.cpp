@@ -14,9 +14,9 @@ constexpr double OutlineWidth = 1.2; // millimetres
 
 } // namespace
 
-PreviewRun::PreviewRun(Report& report) {
+PreviewRun::PreviewRun(Report& report, int resolution) {
     try {
-        m_document.emplace(report);
+        m_document.emplace(report, resolution);
     } catch (const SilentAbort&) {
         m_document.reset();
     }

@@ -12,10 +12,11 @@ class Report;
 
 // One preview of a report over its current data: every page laid out and every label checked
 // at once, with the page-request event before each page. A SilentAbort from the event abandons
-// the preview, which then has no pages; any other error goes to the caller.
+// the preview, which then has no pages; any other error goes to the caller. With the resolution
+// of the chosen printer, in dots per inch, the pages show bar codes as that printer prints them.
 class PreviewRun {
 public:
-    explicit PreviewRun(Report& report);
+    explicit PreviewRun(Report& report, int resolution = 0);
 
     bool abandoned() const { return !m_document.has_value(); }
     int pageCount() const { return m_document ? m_document->pageCount() : 0; }

@@ -45,7 +45,12 @@ class TestDesignerPreview : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { DesignerFixture::useTestSettings(); }
+    // The spooler's library keeps the first server it talks to: the test's own scheduler runs
+    // from the start.
+    void initTestCase() {
+        DesignerFixture::useTestSettings();
+        QVERIFY2(m_cups.iniciar(), qPrintable(m_cups.erro()));
+    }
 
     void init() {
         m_requests = 0;
@@ -328,6 +333,7 @@ private slots:
     }
 
 private:
+    CupsPrivado m_cups;
     std::unique_ptr<HandlerRegistry> m_handlers;
     std::unique_ptr<DesignerFixture> m_fixture;
     std::function<void(Report&)> m_onRequest;

@@ -1,5 +1,7 @@
 #include "plataforma/relatorio/designer/widgets/PreviewPane.h"
 
+#include "plataforma/relatorio/PrinterOutput.h"
+#include "plataforma/relatorio/PrinterResolution.h"
 #include "plataforma/relatorio/designer/PreviewRun.h"
 #include "plataforma/relatorio/designer/widgets/PageView.h"
 
@@ -121,7 +123,8 @@ void PreviewPane::refresh() {
     clear();
     m_note->setText(u"Não foi possível visualizar as etiquetas."_s);
     m_note->show();
-    m_run = std::make_unique<PreviewRun>(m_report);
+    // The labels as the printer they go to prints them.
+    m_run = std::make_unique<PreviewRun>(m_report, printerResolution(chosenPrinter(m_report)));
     m_note->setText(u"A visualização foi cancelada. Ajuste o modelo e volte a esta página "
                     u"para visualizar de novo."_s);
     m_note->setVisible(m_run->abandoned());

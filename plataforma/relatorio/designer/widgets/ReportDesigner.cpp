@@ -652,7 +652,7 @@ void ReportDesigner::printLabels() {
     QString outcome;
     reportErrors([&] {
         try {
-            Document document(m_report);
+            Document document(m_report, outputResolution(printer));
             if (!goOnDespiteProblems(this, document)) {
                 outcome = u"Impressão cancelada."_s;
                 return;
