@@ -60,6 +60,16 @@ QString describeJob(const PrintJob& job) {
     return job.id == 0 ? QString() : u"Trabalho %1 enviado para %2"_s.arg(job.id).arg(job.queue);
 }
 
+#ifdef Q_OS_WIN
+QString checkPrinter(const QPrinter&) {
+    return {};
+}
+#else
+QString checkPrinter(const QPrinter& printer) {
+    return printer.outputFileName().isEmpty() ? checkQueue(printer.printerName()) : QString();
+}
+#endif
+
 namespace {
 
 #ifdef Q_OS_WIN
@@ -84,7 +94,7 @@ template <typename Source> PrintJob printThroughSpooler(Source& source, QPrinter
     const QString queue = printer.printerName();
     PrintJob job;
     job.queue = queue;
-    job.warning = checkQueue(queue);
+    job.warning = checkPrinter(printer);
     QTemporaryDir folder;
     if (!folder.isValid())
         throw Exception(u"Pasta temporária para a impressão: %1."_s.arg(folder.errorString()));

@@ -40,6 +40,13 @@ struct PrintJob {
     QString warning; // the queue's state when the job will wait there; empty otherwise
 };
 
+// Makes sure, before anything is laid out for it, that the printer's queue exists and takes
+// jobs: throws plataforma::Exception with the spooler's reason when it does not. Returns a
+// warning for the operator when the queue holds jobs without printing them (stopped or
+// paused); empty otherwise, and for a printer that writes a file or a spooler that says nothing
+// (Windows).
+QString checkPrinter(const QPrinter& printer);
+
 // "Trabalho N enviado para FILA" for a job the spooler took; empty when it gave no id.
 QString describeJob(const PrintJob& job);
 

@@ -124,8 +124,8 @@ private slots:
         QProcess leitor;
         leitor.start(u"cat"_s, {fifo});
         QVERIFY(leitor.waitForStarted());
-        const Execucao e = executar({u"imprimir"_s, lista(), u"--modelo"_s, u"9"_s, u"--pdf"_s,
-                                     fifo, u"--hoje"_s, u"15/06/2025"_s});
+        const Execucao e = executar({u"imprimir"_s, gravar(u"boa.csv"_s, ListaBoa), u"--modelo"_s,
+                                     u"9"_s, u"--pdf"_s, fifo, u"--hoje"_s, u"15/06/2025"_s});
         QVERIFY(leitor.waitForFinished());
         QCOMPARE(e.codigo, 0);
         const QByteArray pdf = leitor.readAllStandardOutput();

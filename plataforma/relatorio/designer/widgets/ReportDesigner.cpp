@@ -652,6 +652,8 @@ void ReportDesigner::printLabels() {
     QString outcome;
     reportErrors([&] {
         try {
+            // A queue that refuses jobs is said before the operator is asked anything.
+            checkPrinter(printer);
             Document document(m_report, outputResolution(printer));
             if (!goOnDespiteProblems(this, document)) {
                 outcome = u"Impressão cancelada."_s;
