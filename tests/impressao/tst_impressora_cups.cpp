@@ -137,7 +137,7 @@ private slots:
         QVERIFY(arquivo.write("%PDF-1.4\n%%EOF\n") > 0);
         arquivo.close();
         try {
-            plataforma::relatorio::submitPdf(Fila, pdf, u"Etiquetas"_s, 1);
+            plataforma::relatorio::submitPdf(Fila, pdf, u"Etiquetas"_s, 1, QSizeF(210, 297));
             QFAIL("a fila recusa trabalhos, mas a entrega não falhou");
         } catch (const plataforma::Exception& erro) {
             QVERIFY2(
