@@ -212,7 +212,8 @@ private slots:
         QTest::newRow("modelo 9 a 203 dpi") << 9 << 203 << false;
     }
     // Bars widened to whole dots that no longer fit the control: the run names the control and
-    // each product whose code passes the box, once, and the labels still print.
+    // every label whose code passes the box (each product's copies among them), and the labels
+    // still print.
     void largoDemaisParaOControle() {
         QFETCH(int, id);
         QFETCH(int, dpi);
@@ -232,6 +233,7 @@ private slots:
                 produtosComCodigo << p.barras;
         }
         produtosNomeados.sort();
+        produtosNomeados.removeDuplicates();
         produtosComCodigo.sort();
         QCOMPARE(produtosNomeados, produtosComCodigo);
     }

@@ -280,8 +280,7 @@ private slots:
     }
     void printsThroughTheSpooler() {
         QFETCH(bool, accepting);
-        CupsPrivado cups;
-        QVERIFY2(cups.iniciar(), qPrintable(cups.erro()));
+        CupsPrivado& cups = m_cups;
         QVERIFY2(cups.instalarCaptura(), qPrintable(cups.erro()));
         const QString queue = u"balcao"_s;
         const QString job = cups.caminho(u"trabalho.pdf"_s);
@@ -314,6 +313,7 @@ private slots:
             QVERIFY(!status.contains(u"Trabalho"_s));
         }
         QCOMPARE(m_requests, accepting ? 2 : 0);
+        QVERIFY(cups.removerFila(queue));
     }
 
     void zoomFitsThePage() {
