@@ -16,7 +16,7 @@ const Opcao OpcoesImprimir[] = {
     {"--pdf", "SAIDA.pdf", "grava as etiquetas no arquivo PDF SAIDA.pdf"},
     {"--impressora", "NOME", "envia as etiquetas à impressora NOME (os nomes\nestão em lpstat -p)"},
     {"--resolucao", "DPI",
-     "com --pdf: as barras nos pontos de uma impressora\nde DPI pontos por polegada (203, 300...)"},
+     "com --pdf: as barras nos pontos de uma\nimpressora de DPI pontos por polegada\n(203, 300...)"},
     {"--hoje", "DD/MM/AAAA", "o dia em que os preços valem (padrão: hoje)"},
     {"--autoajuste", nullptr,
      "responde Sim quando o conteúdo passa da altura\n"
