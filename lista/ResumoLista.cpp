@@ -30,10 +30,11 @@ QString ResumoDaLista(const plataforma::MemTable& MemTable2, const QString& arqu
                       int ilegiveis) {
     if (!MemTable2.isOpen())
         return {};
-    QString resumo = QStringLiteral("%1: %2, %3")
-                         .arg(QFileInfo(arquivo).fileName(),
-                              contagem(MemTable2.rowCount(), "produto", "produtos"),
-                              contagem(TotalDeEtiquetas(MemTable2), "etiqueta", "etiquetas"));
+    QString resumo = QStringLiteral("%1, %2").arg(
+        contagem(MemTable2.rowCount(), "produto", "produtos"),
+        contagem(TotalDeEtiquetas(MemTable2), "etiqueta", "etiquetas"));
+    if (!arquivo.isEmpty())
+        resumo.prepend(QFileInfo(arquivo).fileName() + QStringLiteral(": "));
     if (ilegiveis > 0)
         resumo += QStringLiteral(", %1 (em destaque)")
                       .arg(contagem(ilegiveis, "valor ilegível", "valores ilegíveis"));

@@ -1,4 +1,5 @@
 #include "lista/CarregarLista.h"
+#include "lista/ResumoLista.h"
 #include "lista/TabelaProdutos.h"
 #include "plataforma/Errors.h"
 
@@ -86,6 +87,7 @@ private slots:
     void travaDeInclusaoAposCarga();
     void valoresIlegiveis_data();
     void valoresIlegiveis();
+    void resumo();
 };
 
 void TesteCarregarLista::campo_data() {
@@ -408,4 +410,15 @@ void TesteCarregarLista::valoresIlegiveis() {
 }
 
 QTEST_GUILESS_MAIN(TesteCarregarLista)
+// The summary names the file when there is one, and never starts with a bare separator.
+void TesteCarregarLista::resumo() {
+    MemTable tabela;
+    lista::DefinirCamposProdutos(tabela);
+    carregar(tabela, "Codigo;Descricao\r\n" + linhaCom(9, "3") + "\r\n");
+    QCOMPARE(lista::ResumoDaLista(tabela, u"/loja/lista.csv"_qs, 0),
+             u"lista.csv: 1 produto, 3 etiquetas."_qs);
+    QCOMPARE(lista::ResumoDaLista(tabela, QString(), 2),
+             u"1 produto, 3 etiquetas, 2 valores ilegíveis (em destaque)."_qs);
+}
+
 #include "tst_carregarlista.moc"
