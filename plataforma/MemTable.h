@@ -128,7 +128,6 @@ private:
     int resolve(FieldRef ref) const;
     int readable(FieldRef ref) const;
     const FieldValue& currentValue(int field) const;
-    FieldValue& writableValue(int field);
     void store(int field, FieldValue value);
     // shown() gives the value's text for the error message.
     template <typename Shown> void storeMoney(int field, std::optional<Money> value, Shown shown);

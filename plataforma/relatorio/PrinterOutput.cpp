@@ -116,12 +116,4 @@ PrintJob printJob(Document& document, QPrinter& printer) {
     return printThroughSpooler(document, printer);
 }
 
-RunSummary printOnSystemPrinter(Report& report) {
-    if (QPrinterInfo::availablePrinterNames().isEmpty())
-        throw Exception(u"Nenhuma impressora está instalada."_s);
-    QPrinter printer(QPrinter::HighResolution);
-    configurePrinter(report, printer);
-    return print(report, printer);
-}
-
 } // namespace plataforma::relatorio

@@ -60,8 +60,4 @@ PrintJob printJob(Report& report, QPrinter& printer);
 // The same for a document laid out and checked already.
 PrintJob printJob(Document& document, QPrinter& printer);
 
-// Prints on the system's printer, set up by configurePrinter. Throws plataforma::Exception
-// when no printer is installed.
-RunSummary printOnSystemPrinter(Report& report);
-
 } // namespace plataforma::relatorio
